@@ -1,0 +1,93 @@
+// The game's state and procedures: dealing, selecting, clearing, collapsing, ending.
+#pragma once
+
+#include "GameView.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orbulon {
+
+inline constexpr int Columns = 11;
+inline constexpr int Rows = 12;
+inline constexpr int Cells = Columns * Rows;  // 132
+inline constexpr std::int16_t MaxScore = 17292;  // 132 x 131: a one-colour board in one move
+
+// Colour codes of BallColour.
+inline constexpr std::int16_t Empty = 0;
+inline constexpr std::int16_t Purple = 1;
+inline constexpr std::int16_t Blue = 2;
+inline constexpr std::int16_t Yellow = 3;
+inline constexpr std::int16_t Green = 4;
+inline constexpr std::int16_t Red = 5;
+
+// The colour code for a random fraction f: the whole part of f x 5, plus 1,
+// clamped so that no fraction (not even a faulty 1.0 or a negative) yields 0 or 6.
+std::int16_t ColourFromFraction(float f);
+
+// The one object holding a game's whole state. The window owns one and calls its
+// procedures; the procedures drive the window only through GameView.
+class modGeneral {
+public:
+    modGeneral(GameView& View, HighScoreStep& Records, RandomSource& Random);
+
+    // Board: index 1 to 132 (element 0 is never used). Cell 1 is bottom left,
+    // numbered along each row from the left and row by row upward.
+    std::array<std::int16_t, Cells + 1> BallColour{};
+
+    bool StartingUp = false;
+    bool GameInProgress = false;
+    bool GroupSelected = false;
+
+    std::int16_t Score = 0;
+    std::int16_t GroupSize = 0;
+    std::int16_t GroupPoints = 0;
+    std::int16_t MarqueePos = 0;
+    std::int16_t Response = 0;
+
+    std::string MarqueeText;  // single-byte (Latin-1) text, one character per byte
+    std::string PlayerName;   // UTF-8
+
+    // A new deal; during start-up it leaves the game idle.
+    void NewGame();
+
+    // The click on cell Index (1 to 132) and its decision table.
+    void picBall_Click(int Index);
+
+    // Group selection.
+    void SelectGroup(int Cell);
+    void LinkUp(int Cell);
+    void LinkDown(int Cell);
+    void LinkLeft(int Cell);
+    void LinkRight(int Cell);
+    void SpreadHighlight();
+
+    // Points preview and highlight reset.
+    void ShowPoints(int n);
+    void ResetHighlight();
+
+    // End of moves.
+    void CheckMoves();
+
+    // Clearing and collapse.
+    void TakeGroup();
+    void ClearGroup();
+    void CloseColumns();
+
+    // One tick of the marquee timer.
+    void MarqueeTick();
+
+    // The colour census shown by "Hi&nt", exactly as the message box shows it.
+    std::string CensusText() const;
+
+private:
+    // Moves columns 1 to j - 1 one place right, over the empty column j.
+    void ShiftColumns(int j);
+
+    GameView& View;
+    HighScoreStep& Records;
+    RandomSource& Random;
+};
+
+} // namespace orbulon

@@ -1,0 +1,112 @@
+// A window that records what the game asked of it, for the logic's tests.
+#pragma once
+
+#include "modGeneral.h"
+#include "Random.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orbulon::test {
+
+struct Box {
+    std::string Text;
+    std::string Title;
+    MsgButtons Buttons;
+    MsgIcon Icon;
+    int DefaultButton;
+};
+
+class FakeView : public GameView {
+public:
+    std::array<int, Cells + 1> Picture{};
+    std::array<bool, Cells + 1> Frame{};
+    std::array<std::string, Cells + 1> Tip{};
+    std::vector<int> Drawn;  // every DrawCell, in order
+    std::vector<std::pair<SoundCue, std::string>> Sounds;
+    std::string ScoreText;
+    ScoreAlignment Alignment = ScoreAlignment::Left;
+    bool Hint = false;
+    int MarqueeStops = 0;
+    std::vector<Box> Boxes;
+    int Answer = ButtonOK;
+
+    void DrawCell(int Index, int Colour) override { Picture.at(Index) = Colour; Drawn.push_back(Index); }
+    void SetToolTip(int Index, const std::string& Text) override { Tip.at(Index) = Text; }
+    void ShowHighlight(int Index) override { Frame.at(Index) = true; }
+    void HideHighlight(int Index) override { Frame.at(Index) = false; }
+    bool HighlightShown(int Index) const override { return Frame.at(Index); }
+    void SetScoreText(const std::string& Text) override { ScoreText = Text; }
+    void SetScoreAlignment(ScoreAlignment A) override { Alignment = A; }
+    void SetHintVisible(bool Visible) override { Hint = Visible; }
+    void StopMarquee() override { ++MarqueeStops; }
+    void SoundCommand(SoundCue Cue, const std::string& Command) override { Sounds.emplace_back(Cue, Command); }
+    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
+               int DefaultButton) override
+    {
+        Boxes.push_back({Text, Title, Buttons, Icon, DefaultButton});
+        return Answer;
+    }
+    std::string InputBox(const std::string&, const std::string&, const std::string& Default) override
+    {
+        return Default;
+    }
+
+    int Plays(SoundCue Cue) const
+    {
+        int n = 0;
+        for (const auto& [c, command] : Sounds)
+            n += c == Cue && command == "Play";
+        return n;
+    }
+    int FramesShown() const
+    {
+        int n = 0;
+        for (int i = 1; i <= Cells; ++i)
+            n += Frame[i];
+        return n;
+    }
+};
+
+class FakeRecords : public HighScoreStep {
+public:
+    std::vector<std::int16_t> Scores;
+    void RecordHighScore(std::int16_t Score, std::string& PlayerName) override
+    {
+        Scores.push_back(Score);
+        PlayerName = "Recorded";
+    }
+};
+
+// A board with no move: neighbours along a row differ by 2 and along a column by 1
+// (modulo 4), using only purple, blue, yellow and green, so red is free for the
+// groups a test lays on it.
+inline std::array<std::int16_t, Cells + 1> QuietBoard()
+{
+    std::array<std::int16_t, Cells + 1> Board{};
+    for (int i = 1; i <= Cells; ++i) {
+        const int Row = (i - 1) / Columns, Column = (i - 1) % Columns;
+        Board[i] = static_cast<std::int16_t>((Row + 2 * Column) % 4 + 1);
+    }
+    return Board;
+}
+
+// A game in progress on a given board, the window showing that board.
+struct Table {
+    FakeView View;
+    FakeRecords Records;
+    SeededRandom Random{1998};
+    modGeneral Game{View, Records, Random};
+
+    explicit Table(const std::array<std::int16_t, Cells + 1>& Board = QuietBoard())
+    {
+        Game.BallColour = Board;
+        for (int i = 1; i <= Cells; ++i)
+            View.Picture[i] = Board[i];
+        Game.GameInProgress = true;
+        View.Hint = true;
+    }
+};
+
+} // namespace orbulon::test
