@@ -1,0 +1,107 @@
+// Makes the game's own media and data files beside the program at build time.
+//
+//   orbulon_mediagen media FOLDER   the bitmaps, the icon, the waves and "String.cfg"
+//   orbulon_mediagen table FOLDER   the shipped "Config.cfg", only if FOLDER has none yet
+#include "HighScoreTable.h"
+#include "Images.h"
+#include "Scramble.h"
+#include "Sounds.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+namespace fs = std::filesystem;
+using namespace orbulon;
+using namespace orbulon::media;
+
+namespace {
+
+// The marquee scrolls this before the first game. Printable ASCII only, so its scrambled
+// form never holds a line break; the blanks at the end let it scroll out before it restarts.
+constexpr std::string_view MarqueeText =
+    "Welcome to Orbulon!  Choose File, New to play.  Big groups score big!        ";
+
+bool WriteFile(const fs::path& Path, const std::string& Bytes)
+{
+    std::ofstream File(Path, std::ios::binary | std::ios::trunc);
+    File.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+    File.close();
+    if (!File) {
+        std::cerr << "orbulon_mediagen: cannot write " << Path << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool MakeMedia(const fs::path& Folder)
+{
+    // Five colours that differ in lightness as well as hue (yellow lightest, then green,
+    // blue, red, purple), so that players who confuse red and green, or blue and purple,
+    // still tell every ball apart. The purple is as dark as the board; its highlight and
+    // shading still set it off.
+    struct Ball {
+        const char* File;
+        Rgb Colour;
+    };
+    const Ball Balls[] = {
+        {"PurpleBall.bmp", {88, 28, 140}},   // lightness (CIE L*) about 26
+        {"BlueBall.bmp", {64, 156, 255}},    // 63
+        {"YellowBall.bmp", {255, 236, 72}},  // 92
+        {"GreenBall.bmp", {100, 216, 88}},   // 78
+        {"RedBall.bmp", {212, 32, 26}},      // 46
+    };
+    bool Ok = WriteFile(Folder / "Blank.bmp", BlankBitmap());
+    for (const Ball& b : Balls)
+        Ok = WriteFile(Folder / b.File, BallBitmap(b.Colour)) && Ok;
+    Ok = WriteFile(Folder / "Orbulon.ico", RedBallIcon()) && Ok;
+    Ok = WriteFile(Folder / "Click.wav", ClickWave()) && Ok;
+    Ok = WriteFile(Folder / "Clear.wav", ClearWave()) && Ok;
+    Ok = WriteFile(Folder / "String.cfg", ScrambleText(MarqueeText) + "\r\n") && Ok;
+    return Ok;
+}
+
+// The table a fresh copy of the game ships with: modest scores a first game can beat.
+// A player's table is never replaced: the file is created only where none exists, and
+// created exclusively, so even a game writing at the same moment is not overwritten.
+bool MakeTable(const fs::path& Folder)
+{
+    std::error_code Error;
+    if (fs::symlink_status(Folder / TableFileName, Error).type() != fs::file_type::not_found)
+        return true;
+    HighScoreTable Table;
+    const char* Names[] = {"Orbulon", "Rosie Red", "Bluebell", "Goldie", "Fern"};
+    const std::int16_t Scores[] = {1200, 900, 600, 400, 200};
+    for (int Rank = 1; Rank <= TableRanks; ++Rank) {
+        Table.Scores[Rank] = Scores[Rank - 1];
+        Table.Names[Rank] = Names[Rank - 1];
+    }
+    const std::string Bytes = FormatHighScoreTable(Table);
+    const fs::path Path = Folder / TableFileName;
+    std::FILE* File = std::fopen(Path.c_str(), "wbx");
+    if (!File)
+        return fs::exists(Path);  // someone else made it first: theirs stands
+    const bool Ok = std::fwrite(Bytes.data(), 1, Bytes.size(), File) == Bytes.size();
+    if (std::fclose(File) != 0 || !Ok) {
+        std::cerr << "orbulon_mediagen: cannot write " << Path << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 || (std::string_view(argv[1]) != "media" && std::string_view(argv[1]) != "table")) {
+        std::cerr << "usage: orbulon_mediagen media|table FOLDER\n";
+        return 2;
+    }
+    const fs::path Folder = argv[2];
+    std::error_code Error;
+    fs::create_directories(Folder, Error);
+    const bool Ok = std::string_view(argv[1]) == "media" ? MakeMedia(Folder) : MakeTable(Folder);
+    return Ok ? 0 : 1;
+}

@@ -1,0 +1,39 @@
+// Reading the marquee line of "String.cfg", and the head and lines of any data file.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbulon {
+
+// The first line of a file's bytes, without its line end (CR LF, LF or a lone CR).
+std::string FirstLine(std::string_view Bytes);
+
+// The unscrambled first line of "String.cfg" in Folder, as single-byte (Latin-1) text.
+// A missing or unreadable file gives an empty text: the marquee then stays blank.
+std::string ReadMarqueeText(const std::filesystem::path& Folder);
+
+// Line positions are 16-bit in the game (the marquee's MarqueePos), so no line is longer;
+// the marquee line is cut to this length.
+inline constexpr std::size_t MaxLineLength = 32767;
+
+enum class FileState { Absent, Read, Unreadable };
+
+struct FileHead {
+    FileState State = FileState::Absent;
+    std::string Bytes;  // at most the MaxBytes asked for
+};
+
+// The first MaxBytes bytes of the file at Path. Only a regular file (or a link to one) is
+// read; a folder, a pipe, a device or a file we may not open counts as unreadable, so a
+// stray pipe cannot hang the game and a huge file costs no more than MaxBytes.
+FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes);
+
+// The first MaxLines lines of Bytes, each without its line end (CR LF, LF or a lone CR).
+// A last line without a line end still counts.
+std::vector<std::string_view> SplitLines(std::string_view Bytes, std::size_t MaxLines);
+
+} // namespace orbulon

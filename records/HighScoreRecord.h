@@ -1,0 +1,38 @@
+// The five-entry high-score table kept scrambled in "Config.cfg".
+#pragma once
+
+#include "Dialogs.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace orbulon {
+
+class HighScoreRecord {
+public:
+    // ProgramFolder holds the shipped "Config.cfg"; UserFolder is where the table is
+    // kept instead when the program's folder cannot be written.
+    HighScoreRecord(std::filesystem::path ProgramFolder, std::filesystem::path UserFolder);
+
+    // Ranks 1 to 5; element 0 is never used. Names are UTF-8.
+    std::array<std::int16_t, 6> HighScores{};
+    std::array<std::string, 6> HighNames{};
+
+    // Reads the table afresh; a missing or damaged file reads as zeros and empty names.
+    void LoadHighScores();
+
+    // The high-score step at the end of a game: asks for the name (PlayerName is the
+    // default and becomes the answer), places Score and rewrites the file.
+    void RecordHighScore(std::int16_t Score, std::string& PlayerName, Dialogs& Ui);
+
+    // The file the table is read from at this moment.
+    std::filesystem::path TablePath() const;
+
+private:
+    std::filesystem::path ProgramFolder;
+    std::filesystem::path UserFolder;
+};
+
+} // namespace orbulon

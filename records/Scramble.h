@@ -1,0 +1,15 @@
+// The line-by-line scrambling shared by both data files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orbulon {
+
+inline constexpr std::string_view ScrambleKey = "Tallowmere 1998";
+
+// Byte for byte, same length out as in; position j (from 1) uses key character (j mod 15) + 1.
+std::string ScrambleText(std::string_view Plain);
+std::string UnscrambleText(std::string_view Scrambled);
+
+} // namespace orbulon

@@ -1,0 +1,133 @@
+// Fakes and helpers for the records tests: a recording Dialogs, scratch folders, raw files.
+#pragma once
+
+#include "Dialogs.h"
+#include "Scramble.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+// Records every box the high-score step puts up and answers the name prompt from a script
+// (the default is accepted once the script runs out).
+struct FakeDialogs : orbulon::Dialogs {
+    std::vector<std::string> Calls;
+    std::vector<std::string> Answers;
+    std::function<void()> WhilePromptOpen;
+    std::function<void()> WhileMessageOpen;
+
+    int MsgBox(const std::string& Text, const std::string& Title, orbulon::MsgButtons,
+               orbulon::MsgIcon, int) override
+    {
+        Calls.push_back("MsgBox [" + Title + "] " + Text);
+        if (WhileMessageOpen)
+            WhileMessageOpen();
+        return orbulon::ButtonOK;
+    }
+    std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override
+    {
+        Calls.push_back("InputBox [" + Title + "] " + Prompt + "(" + Default + ")");
+        if (WhilePromptOpen)
+            WhilePromptOpen();
+        if (Answers.empty())
+            return Default;
+        std::string Answer = Answers.front();
+        Answers.erase(Answers.begin());
+        return Answer;
+    }
+};
+
+// A fresh folder under the system's temporary folder, removed afterwards. It is open to
+// every user, so a scenario can run as an unprivileged user inside it.
+struct TempFolder {
+    fs::path Path;
+    TempFolder()
+    {
+        std::string Pattern = (fs::temp_directory_path() / "orbulon-records-XXXXXX").string();
+        Path = ::mkdtemp(Pattern.data());
+        fs::permissions(Path, fs::perms::all);
+    }
+    ~TempFolder()
+    {
+        std::error_code Error;
+        fs::permissions(Path / "bin", fs::perms::owner_all, fs::perm_options::add, Error);
+        fs::remove_all(Path, Error);
+    }
+};
+
+inline std::string ReadBytes(const fs::path& Path)
+{
+    std::ifstream File(Path, std::ios::binary);
+    std::ostringstream Bytes;
+    Bytes << File.rdbuf();
+    return Bytes.str();
+}
+
+inline void WriteBytes(const fs::path& Path, const std::string& Bytes)
+{
+    fs::create_directories(Path.parent_path());
+    std::ofstream(Path, std::ios::binary) << Bytes;
+}
+
+// A table file from plain record lines, scrambled and ended as the game writes them.
+inline std::string TableBytes(const std::vector<std::string>& PlainLines)
+{
+    std::string Bytes;
+    for (const std::string& Line : PlainLines)
+        Bytes += orbulon::ScrambleText(Line) + "\r\n";
+    return Bytes;
+}
+
+// The plain record lines of a table file; fails the test unless every line ends in CR LF.
+inline std::vector<std::string> PlainLines(const fs::path& Path)
+{
+    const std::string Bytes = ReadBytes(Path);
+    std::vector<std::string> Lines;
+    for (std::size_t Start = 0; Start < Bytes.size();) {
+        const std::size_t End = Bytes.find("\r\n", Start);
+        EXPECT_NE(End, std::string::npos) << "unended line in " << Path;
+        if (End == std::string::npos)
+            break;
+        EXPECT_EQ(Bytes.find_first_of("\r\n", Start), End) << "line break inside a record";
+        Lines.push_back(orbulon::UnscrambleText(Bytes.substr(Start, End - Start)));
+        Start = End + 2;
+    }
+    return Lines;
+}
+
+// Runs Scenario as an ordinary user, so that folder and file permissions bite even when the
+// suite runs as root; its failures are reported in its output and fail the calling test.
+inline void RunUnprivileged(const std::function<void()>& Scenario)
+{
+    if (::geteuid() != 0) {
+        Scenario();
+        return;
+    }
+    std::cout.flush();
+    const pid_t Child = ::fork();
+    ASSERT_GE(Child, 0);
+    if (Child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(77);
+        Scenario();
+        std::cout.flush();
+        ::_exit(testing::Test::HasFailure() ? 1 : 0);
+    }
+    int Status = 0;
+    ::waitpid(Child, &Status, 0);
+    if (WIFEXITED(Status) && WEXITSTATUS(Status) == 77)
+        GTEST_SKIP() << "cannot drop root privileges here";
+    EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << "the unprivileged scenario failed";
+}
