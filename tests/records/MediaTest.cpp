@@ -50,9 +50,9 @@ TEST(GeneratedMedia, CellBitmapsAreDistinctBallsOnTheBlankCellsGrey)
         EXPECT_EQ(Ball.pixel(0, 0), Grey) << File;  // the corners show the board
         Lightness.push_back(PerceivedLightness(Ball));
     }
-    for (std::size_t i = 0; i < Lightness.size(); ++i)
-        for (std::size_t j = i + 1; j < Lightness.size(); ++j)
-            EXPECT_GT(std::abs(Lightness[i] - Lightness[j]), 8) << i << " and " << j;
+    std::sort(Lightness.begin(), Lightness.end());
+    for (std::size_t i = 1; i < Lightness.size(); ++i)
+        EXPECT_GT(Lightness[i] - Lightness[i - 1], 8) << "between the " << i << "th and the next darker";
 }
 
 TEST(GeneratedMedia, IconHoldsARedDiscAtBothSizes)
@@ -70,12 +70,10 @@ TEST(GeneratedMedia, SoundsAreShortMono16BitWaves)
 {
     for (const char* File : {"Click.wav", "Clear.wav"}) {
         const std::string Bytes = ReadBytes(Bin / File);
-        ASSERT_GT(Bytes.size(), 44u) << File;
         EXPECT_EQ(Bytes.substr(0, 4) + Bytes.substr(8, 8), "RIFFWAVEfmt ");
         EXPECT_EQ(Bytes.substr(20, 4), std::string("\x01\x00\x01\x00", 4));  // PCM, mono
         EXPECT_EQ(Bytes.substr(24, 4), std::string("\x44\xac\x00\x00", 4));  // 44100 Hz
-        const double Milliseconds = (Bytes.size() - 44) / 2 / 44.1;
-        EXPECT_TRUE(Milliseconds > 10 && Milliseconds < 150) << File << ": " << Milliseconds;
+        EXPECT_TRUE(Bytes.size() > 44 + 2 * 441 && Bytes.size() < 44 + 2 * 6615) << File << " lasts 10 to 150 ms";
     }
 }
 

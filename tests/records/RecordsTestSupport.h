@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -70,9 +70,7 @@ struct TempFolder {
 inline std::string ReadBytes(const fs::path& Path)
 {
     std::ifstream File(Path, std::ios::binary);
-    std::ostringstream Bytes;
-    Bytes << File.rdbuf();
-    return Bytes.str();
+    return {std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteBytes(const fs::path& Path, const std::string& Bytes)
