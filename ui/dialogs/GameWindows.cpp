@@ -1,0 +1,77 @@
+// What every window of the game shares: where its files lie, its icon, its placement.
+#include "GameWindows.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace orbulon {
+
+GameFolders InstalledFolders()
+{
+    return {QCoreApplication::applicationDirPath().toStdU16String(),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()};
+}
+
+QString ToQString(const std::filesystem::path& Path)
+{
+    return QString::fromStdU16String(Path.u16string());
+}
+
+namespace {
+
+QPixmap DrawnDisc(int Size)
+{
+    QPixmap Picture(Size, Size);
+    Picture.fill(Qt::black);
+    QPainter Painter(&Picture);
+    Painter.setRenderHint(QPainter::Antialiasing);
+    Painter.setPen(Qt::NoPen);
+    Painter.setBrush(QColor(255, 0, 0));
+    const qreal Margin = Size / 16.0;
+    Painter.drawEllipse(QRectF(Margin, Margin, Size - 2 * Margin, Size - 2 * Margin));
+    return Picture;
+}
+
+} // namespace
+
+QIcon GameIcon(const std::filesystem::path& ProgramFolder)
+{
+    QIcon Icon;
+    // An icon file holds several sizes; each one is read so the window manager can pick.
+    QImageReader Reader(ToQString(ProgramFolder / "Orbulon.ico"));
+    for (int Image = 0; Image < std::max(1, Reader.imageCount()); ++Image) {
+        if (Image > 0 && !Reader.jumpToImage(Image))
+            break;
+        const QImage Picture = Reader.read();
+        if (!Picture.isNull())
+            Icon.addPixmap(QPixmap::fromImage(Picture));
+    }
+    if (Icon.isNull()) {
+        Icon.addPixmap(DrawnDisc(16));
+        Icon.addPixmap(DrawnDisc(32));
+    }
+    return Icon;
+}
+
+void CentreOnScreen(QWidget& Window)
+{
+    const QScreen* Screen = Window.screen() ? Window.screen() : QGuiApplication::primaryScreen();
+    if (!Screen)
+        return;
+    const QRect Area = Screen->geometry();
+    const QSize Outer = Window.frameGeometry().size();
+    // move() places the outer frame, so the outer size is what gets centred.
+    const int Top = Area.y() + Area.height() / 2 - Outer.height() / 2;
+    const int Left = Area.x() + Area.width() / 2 - Outer.width() / 2;
+    Window.move(Left, Top);
+}
+
+} // namespace orbulon

@@ -1,0 +1,34 @@
+// What every window of the game shares: where its files lie, its icon, its placement.
+#pragma once
+
+#include <QIcon>
+
+#include <filesystem>
+
+class QWidget;
+
+namespace orbulon {
+
+// The program's own folder holds the pictures, sounds and data files; the user's
+// folder is where the high-score table goes when the program's folder is read-only.
+struct GameFolders {
+    std::filesystem::path Program;
+    std::filesystem::path User;
+};
+
+// The folders of the running program.
+GameFolders InstalledFolders();
+
+// The red ball of "Orbulon.ico" beside the program, or a red disc drawn here when
+// the icon file is missing, so that no window ever goes without it.
+QIcon GameIcon(const std::filesystem::path& ProgramFolder);
+
+// Centres a window on its screen by its outer size, top first and then left, as
+// every window of the game does when it loads. A window larger than the screen
+// gets a negative position.
+void CentreOnScreen(QWidget& Window);
+
+// A path in the form Qt takes; the folder may hold any characters the system allows.
+QString ToQString(const std::filesystem::path& Path);
+
+} // namespace orbulon

@@ -1,0 +1,30 @@
+// The game's modal message and input boxes, as Qt shows them.
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace orbulon {
+
+// The game writes its multi-line messages with carriage returns alone between
+// lines; a message box shows each of them (and each CR LF) as one line break.
+QString ShowLineBreaks(const std::string& Text);
+
+// Message and input boxes owned by a window of the game.
+class MessageBoxes : public Dialogs {
+public:
+    explicit MessageBoxes(QWidget* Owner) : Owner(Owner) {}
+
+    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
+               MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) override;
+    std::string InputBox(const std::string& Prompt, const std::string& Title,
+                         const std::string& Default) override;
+
+private:
+    QWidget* Owner;
+};
+
+} // namespace orbulon

@@ -1,0 +1,41 @@
+// The about window: title, version, what the game is, who made it.
+#pragma once
+
+#include "GameWindows.h"
+#include "SysInfo.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace orbulon {
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    // Keys and Launcher find and start the system-information tool; Ui tells the
+    // player when there is none. All three must outlive the window.
+    frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui,
+             QWidget* Owner = nullptr);
+
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
+
+    void StartSysInfo();
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    Registry& Keys;
+    ProgramLauncher& Launcher;
+    Dialogs& Ui;
+};
+
+} // namespace orbulon

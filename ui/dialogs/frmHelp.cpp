@@ -1,0 +1,70 @@
+// The how-to-play window: the rules in ten lines.
+#include "frmHelp.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace orbulon {
+
+QString frmHelp::HelpText()
+{
+    static const char* const Sentences[] = {
+        "Click on any coloured ball, and if it is connected to any ball of the same",
+        "colour, horizontally or vertically, it will be worth some points.",
+        "A highlight will appear around any balls worth points.  The more balls",
+        "highlight, the greater the points will be, and can be checked by floating",
+        "the cursor over any ball in the highlight group.",
+        "Click again on any ball in the group to clear them, and add the points",
+        "to your score.  If you do not yet wish to clear those balls, click anywhere",
+        "else in the grid.  The game ends when there are no more possible moves.",
+    };
+    // The heading ends in a line feed of its own, which leaves the second line empty.
+    QString Text = QStringLiteral("Instructions:\n");
+    for (const char* Sentence : Sentences)
+        Text += QLatin1Char('\n') + QString::fromLatin1(Sentence);
+    return Text;
+}
+
+frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
+    : QDialog(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Orbulon! - How To Play."));
+    setWindowIcon(GameIcon(Folders.Program));
+    setModal(true);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    lblHelp = new QLabel(this);
+    lblHelp->setTextFormat(Qt::PlainText);
+    lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblHelp->setText(HelpText());
+
+    // The lines are laid out as written; where the desktop's font is wider than the
+    // one the window was drawn for, the label and the window grow so no line is cut.
+    const QSize Text = lblHelp->sizeHint();
+    const int LabelWidth = std::max(369, Text.width());
+    const int LabelHeight = std::max(145, Text.height());
+    lblHelp->setGeometry(16, 48, LabelWidth, LabelHeight);
+    const int Width = LabelWidth + 33;
+    OKButton->setGeometry(Width - 98, 16, 81, 25);
+    setFixedSize(Width, std::max(211, 48 + LabelHeight + 18));
+    OKButton->setFocus();
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    CentreOnScreen(*this);
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* Event)
+{
+    // OK is neither the default nor the cancel button: Escape leaves the window open.
+    if (Event->key() == Qt::Key_Escape) {
+        Event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
+}
+
+} // namespace orbulon

@@ -1,0 +1,28 @@
+// The how-to-play window: the rules in ten lines.
+#pragma once
+
+#include "GameWindows.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace orbulon {
+
+class frmHelp : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmHelp(const GameFolders& Folders, QWidget* Owner = nullptr);
+
+    QPushButton* OKButton = nullptr;
+    QLabel* lblHelp = nullptr;
+
+    // The instructions as the window shows them: ten lines joined by line feeds.
+    static QString HelpText();
+
+protected:
+    void keyPressEvent(QKeyEvent* Event) override;
+};
+
+} // namespace orbulon

@@ -1,0 +1,66 @@
+// The high-score window: the five best scores and their names, read from the table.
+#include "frmScores.h"
+
+#include "HighScoreRecord.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orbulon {
+
+frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
+    : QDialog(Owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Orbulon! - Scores."));
+    setWindowIcon(GameIcon(Folders.Program));
+    setModal(true);
+    resize(400, 211);
+
+    QFont Heavy(QStringLiteral("Times New Roman"));
+    Heavy.setPointSizeF(14.25);
+    Heavy.setWeight(QFont::Bold);
+    Heavy.setItalic(false);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(304, 24, 81, 25);
+    cmdOK->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    HighScoreRecord Table(Folders.Program, Folders.User);
+    Table.LoadHighScores();
+
+    for (int Rank = 1; Rank <= 5; ++Rank) {
+        const int Top = 24 + 32 * (Rank - 1);
+        lblScore[Rank] = new QLabel(this);
+        lblScore[Rank]->setFont(Heavy);
+        lblScore[Rank]->setGeometry(24, Top, 79, 22);
+        lblScore[Rank]->setText(QString::number(Table.HighScores[Rank]));
+
+        // A name may run on beyond its column as far as the OK button; a longer one
+        // is cut there and can be read whole in its tool tip.
+        const QString Name = QString::fromStdString(Table.HighNames[Rank]);
+        lblName[Rank] = new QLabel(this);
+        lblName[Rank]->setFont(Heavy);
+        lblName[Rank]->setTextFormat(Qt::PlainText);
+        lblName[Rank]->setGeometry(120, Top, 176, 22);
+        lblName[Rank]->setText(Name);
+        if (lblName[Rank]->sizeHint().width() > lblName[Rank]->width())
+            lblName[Rank]->setToolTip(QStringLiteral("<qt>%1</qt>").arg(Name.toHtmlEscaped()));
+    }
+
+    CentreOnScreen(*this);
+}
+
+void frmScores::keyPressEvent(QKeyEvent* Event)
+{
+    // OK is not the cancel button here: Escape leaves the table on view.
+    if (Event->key() == Qt::Key_Escape) {
+        Event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
+}
+
+} // namespace orbulon

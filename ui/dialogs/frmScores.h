@@ -1,0 +1,29 @@
+// The high-score window: the five best scores and their names, read from the table.
+#pragma once
+
+#include "GameWindows.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace orbulon {
+
+class frmScores : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the table afresh from the high-score file.
+    explicit frmScores(const GameFolders& Folders, QWidget* Owner = nullptr);
+
+    std::array<QLabel*, 6> lblScore{};  // ranks 1 to 5; element 0 is never used
+    std::array<QLabel*, 6> lblName{};
+    QPushButton* cmdOK = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* Event) override;
+};
+
+} // namespace orbulon

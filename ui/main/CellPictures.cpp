@@ -1,0 +1,62 @@
+// The pictures of the board's cells, read from their bitmap files.
+#include "CellPictures.h"
+
+#include "GameWindows.h"
+
+#include <QPainter>
+
+#include <array>
+
+namespace orbulon {
+
+namespace {
+
+const QColor BlankCell(64, 64, 64);
+
+// Plain colours for the stand-in balls, close to those of the bitmaps.
+const std::array<QColor, 6> StandInColours{
+    BlankCell,            // empty
+    QColor(160, 32, 200), // purple
+    QColor(32, 64, 230),  // blue
+    QColor(240, 220, 0),  // yellow
+    QColor(0, 190, 40),   // green
+    QColor(220, 20, 20),  // red
+};
+
+} // namespace
+
+std::string BitmapFile(int Colour)
+{
+    switch (Colour) {
+    case 1: return "PurpleBall.bmp";
+    case 2: return "BlueBall.bmp";
+    case 3: return "YellowBall.bmp";
+    case 4: return "GreenBall.bmp";
+    case 5: return "RedBall.bmp";
+    default: return "Blank.bmp";
+    }
+}
+
+QPixmap DrawnCellPicture(int Colour)
+{
+    QPixmap Picture(CellSize, CellSize);
+    Picture.fill(BlankCell);
+    if (Colour >= 1 && Colour <= 5) {
+        QPainter Painter(&Picture);
+        Painter.setRenderHint(QPainter::Antialiasing);
+        Painter.setPen(Qt::NoPen);
+        Painter.setBrush(StandInColours[static_cast<std::size_t>(Colour)]);
+        Painter.drawEllipse(QRectF(2, 2, CellSize - 4, CellSize - 4));
+    }
+    return Picture;
+}
+
+QPixmap LoadCellPicture(const std::filesystem::path& Folder, int Colour)
+{
+    QPixmap Picture(ToQString(Folder / BitmapFile(Colour)));
+    if (Picture.isNull())
+        return DrawnCellPicture(Colour);
+    return Picture;
+}
+
+} // namespace orbulon

@@ -1,0 +1,99 @@
+// The main window: the board, the score box, the menus, the marquee and the sounds.
+#pragma once
+
+#include "BoardSurface.h"
+#include "GameWindows.h"
+#include "HighScoreRecord.h"
+#include "MessageBoxes.h"
+#include "Random.h"
+#include "SoundDevice.h"
+#include "modGeneral.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLineEdit;
+
+namespace orbulon {
+
+class frmMain : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    // The program as the player starts it: its own folder, the clock's deals, Qt's boxes.
+    explicit frmMain(QWidget* Parent = nullptr);
+    // The same window on other folders, deals and boxes. Answerer (when given) answers
+    // every message and input box in place of the player, and must outlive the window.
+    frmMain(GameFolders Folders, RandomSource& Random, Dialogs* Answerer = nullptr, QWidget* Parent = nullptr);
+    ~frmMain() override;
+
+    // The game's state and procedures.
+    modGeneral& Game() { return General; }
+
+    // The window's controls, under the game's names; index 0 is never used.
+    std::array<BallPicture*, BoardCells + 1> picBall{};
+    QLineEdit* txtScore = nullptr;
+    BoardSurface* Board = nullptr;
+    QTimer tmrScroll;
+    SoundDevice mmClick;
+    SoundDevice mmClear;
+    std::array<QAction*, 4> FileMenuItem{};  // 1 "&New", 2 separator, 3 "E&xit"
+    std::array<QAction*, 6> HelpMenuItem{};  // 1 "How To &Play", 2 "Hi&nt", 3 "&Show High Scores", 4 separator, 5 "&About"
+
+    const GameFolders& Folders() const { return Places; }
+
+    void picBall_Click(int Index);
+    void FileMenuItem_Click(int Index);
+    void HelpMenuItem_Click(int Index);
+    void tmrScroll_Timer();
+
+    // GameView
+    void DrawCell(int Index, int Colour) override;
+    void SetToolTip(int Index, const std::string& Text) override;
+    void ShowHighlight(int Index) override;
+    void HideHighlight(int Index) override;
+    bool HighlightShown(int Index) const override;
+    void SetScoreText(const std::string& Text) override;
+    void SetScoreAlignment(ScoreAlignment Alignment) override;
+    void SetHintVisible(bool Visible) override;
+    void StopMarquee() override;
+    void SoundCommand(SoundCue Cue, const std::string& Command) override;
+
+    // Dialogs
+    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
+               MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) override;
+    std::string InputBox(const std::string& Prompt, const std::string& Title,
+                         const std::string& Default) override;
+
+private:
+    // The high-score step at the end of a game, asking through this window's boxes.
+    class HighScoreGlue : public HighScoreStep {
+    public:
+        HighScoreGlue(const GameFolders& Folders, Dialogs& Ui) : Record(Folders.Program, Folders.User), Ui(Ui) {}
+        void RecordHighScore(std::int16_t Score, std::string& PlayerName) override
+        {
+            Record.RecordHighScore(Score, PlayerName, Ui);
+        }
+
+    private:
+        HighScoreRecord Record;
+        Dialogs& Ui;
+    };
+
+    void LayOut();
+    void BuildMenus();
+    void Form_Load();
+    void OpenSoundDevice(SoundDevice& Device, const char* File);
+
+    GameFolders Places;
+    ClockRandom OwnRandom;
+    MessageBoxes QtBoxes{this};
+    Dialogs& Answers;
+    HighScoreGlue Records;
+    modGeneral General;
+};
+
+} // namespace orbulon

@@ -1,0 +1,16 @@
+// Orbulon: a puzzle of coloured balls in one window.
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication App(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orbulon"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+
+    orbulon::frmMain Window;
+    QApplication::setWindowIcon(Window.windowIcon());
+    Window.show();
+    return App.exec();
+}
