@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test clean
+.PHONY: all build run test test-asan bench fuzz clean
 
 all: build
 
@@ -21,6 +21,43 @@ test:
 	@scripts/install-deps test
 	$(MAKE) --no-print-directory build
 	scripts/run-tests $(BUILD)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Any report fails the run; only faults inside system libraries are suppressed, each
+# with its reason, in scripts/sanitizer-suppressions/.
+ASAN_BUILD ?= build-asan
+SUPPRESSIONS := $(CURDIR)/scripts/sanitizer-suppressions
+SANITIZER_ENV := \
+	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:abort_on_error=0:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(SUPPRESSIONS)/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=suppressions=$(SUPPRESSIONS)/ubsan.supp:print_stacktrace=1:halt_on_error=1
+
+test-asan:
+	@scripts/install-deps asan
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DORBULON_SANITIZE=ON $(CMAKE_FLAGS)
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j2
+	$(SANITIZER_ENV) scripts/run-tests $(ASAN_BUILD)
+
+# Release build of the benchmarks; prints the median of each case over repetitions.
+BENCH_BUILD ?= build-bench
+BENCH_FLAGS ?= --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+
+bench:
+	@scripts/install-deps bench
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORBULON_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j2
+	scripts/run-bench $(BENCH_BUILD) $(BENCH_FLAGS)
+
+# Each reader of outside data under libFuzzer for FUZZ_SECONDS, from the seed corpus kept
+# in fuzz/corpus/<target>/. What the fuzzer adds and finds stays in the build folder.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	@scripts/install-deps fuzz
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j2
+	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,53 @@
+// Fuzzes the mapping of a typed name onto its record line: any bytes, as the input box
+// might hand them over (broken UTF-8 included), must keep "Config.cfg" five lines and read
+// back exactly as the table promises to show it.
+#include "FuzzSupport.h"
+#include "HighScoreTable.h"
+#include "Scramble.h"
+#include "TextCodec.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace orbulon;
+using namespace orbulon::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+{
+    const std::string_view Typed(reinterpret_cast<const char*>(Data), Size);
+
+    // Latin-1 text survives the trip through the game's UTF-8 whole, byte for byte.
+    FUZZ_CHECK(Utf8ToLatin1(Latin1ToUtf8(Typed)) == Typed);
+    FUZZ_CHECK(Utf8ToLatin1(Typed).size() <= Typed.size());
+
+    // The record's bytes: short, no control codes, and no line break once scrambled at
+    // their place after the five digits, for any score.
+    const std::string Record = NameToRecord(Typed);
+    FUZZ_CHECK(Record.size() <= MaxNameLength);
+    for (const char c : Record) {
+        const auto Byte = static_cast<unsigned char>(c);
+        FUZZ_CHECK(Byte >= 0x20 && !(Byte >= 0x7F && Byte < 0xA0));
+    }
+    for (const std::int16_t Score : {std::int16_t{0}, std::int16_t{17292}, std::int16_t{-1}}) {
+        const std::string Line = RecordLine(Score, Typed);
+        FUZZ_CHECK(Line.size() == RecordNameStart - 1 + Record.size());
+        FUZZ_CHECK(!HasLineBreak(ScrambleText(Line)));
+    }
+
+    // What the table shows is what is stored, and storing it again changes nothing.
+    const std::string Shown = StoredName(Typed);
+    FUZZ_CHECK(Shown == Latin1ToUtf8(Record));
+    FUZZ_CHECK(StoredName(Shown) == Shown);
+    FUZZ_CHECK(NameToRecord(Shown) == Record);
+
+    // Through the file: the name at every rank reads back as shown, the scores untouched.
+    HighScoreTable Table;
+    for (int Rank = 1; Rank <= TableRanks; ++Rank)
+        FUZZ_CHECK(PlaceScore(Table, static_cast<std::int16_t>(100 * (TableRanks + 1 - Rank)), Typed) == Rank);
+    const HighScoreTable Read = ParseHighScoreTable(FormatHighScoreTable(Table));
+    for (int Rank = 1; Rank <= TableRanks; ++Rank) {
+        FUZZ_CHECK(Read.Names[Rank] == Shown);
+        FUZZ_CHECK(Read.Scores[Rank] == Table.Scores[Rank]);
+    }
+    return 0;
+}
