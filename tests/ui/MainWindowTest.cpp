@@ -416,6 +416,52 @@ private slots:
         QVERIFY(Player.Boxes.empty());
     }
 
+    void TheLastMoveEndsTheGameAndRecordsTheScoreBesideTheProgram()
+    {
+        Media->Remove("Config.cfg");
+        frmMain Window(Media->Folders(), Deal, &Player);
+        Window.FileMenuItem[1]->trigger();
+        // A board without a move but for one pair at the top of the right column.
+        modGeneral& Game = Window.Game();
+        for (int Cell = 1; Cell <= 132; ++Cell) {
+            const int c = (Cell - 1) % 11, r = (Cell - 1) / 11;
+            Game.BallColour[Cell] = static_cast<std::int16_t>(1 + (r + c) % 2);
+            Window.DrawCell(Cell, Game.BallColour[Cell]);
+        }
+        Game.BallColour[121] = Game.BallColour[132] = 3;
+
+        QTest::mouseClick(Window.picBall[132], Qt::LeftButton);
+        QTest::mouseClick(Window.picBall[132], Qt::LeftButton);
+        QVERIFY(!Game.GameInProgress);
+        QVERIFY(!Window.HelpMenuItem[2]->isVisible());
+        QCOMPARE(Window.txtScore->text(), QStringLiteral("2"));
+        QCOMPARE(Player.Boxes.size(), std::size_t(2));
+        QCOMPARE(Player.Boxes[0].Text, std::string("There are no more possible moves available!     "));
+        QCOMPARE(Player.Boxes[1].Text, std::string("You got the high score!"));
+        QCOMPARE(Player.Prompts, std::vector<std::string>{"Please enter your name.     "});
+        QCOMPARE(Game.PlayerName, std::string("Tester"));
+        QVERIFY(QFile::exists(Media->File("Config.cfg")));
+
+        // The board takes no more clicks, and asks nothing more.
+        QTest::mouseClick(Window.picBall[1], Qt::LeftButton);
+        QCOMPARE(Player.Boxes.size(), std::size_t(2));
+
+        QString TopScore, TopName;
+        WhenModal([&](QWidget* Shown) {
+            const QList<QLabel*> Labels = Shown->findChildren<QLabel*>();
+            for (const QLabel* Label : Labels) {
+                if (Label->pos() == QPoint(24, 24))
+                    TopScore = Label->text();
+                if (Label->pos() == QPoint(120, 24))
+                    TopName = Label->text();
+            }
+            Shown->close();
+        });
+        Window.HelpMenuItem[3]->trigger();
+        QCOMPARE(TopScore, QStringLiteral("2"));
+        QCOMPARE(TopName, QStringLiteral("Tester"));
+    }
+
     void SecondaryWindowsAreModalOwnedAndBuiltAfresh()
     {
         auto Write = [this](const char* First) {

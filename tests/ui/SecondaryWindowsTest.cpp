@@ -164,7 +164,7 @@ private slots:
         FakeRegistry Keys;
         FakeLauncher Launcher;
         FakeDialogs Player;
-        frmAbout Window(Media->Folders(), Keys, Launcher, Player);
+        frmAbout Window(Media->Folders(), Keys, Launcher, &Player);
         QCOMPARE(Window.windowTitle(), QStringLiteral("Orbulon! - About."));
         QCOMPARE(Window.lblTitle->text(), QStringLiteral("Orbulon!"));
         QCOMPARE(Window.lblVersion->text(), QStringLiteral("Version 1.0.0"));

@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(Device.PlaysRequested(), Balls);
         QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysPending(), 0, 3000);
         QCOMPARE(Device.PlaysSounded(), Balls);
-        QVERIFY2(Clock.elapsed() < 1400, qPrintable(QString::number(Clock.elapsed())));
+        QVERIFY2(Clock.elapsed() < 1500, qPrintable(QString::number(Clock.elapsed())));
 
         // A second cue after the first one is over sounds in full as well.
         Rattle(Device, 3);

@@ -18,11 +18,11 @@ constexpr int VersionRevision = 0;
 
 } // namespace
 
-frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui,
+frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs* Ui,
                    QWidget* Owner)
     : QDialog(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Keys(Keys), Launcher(Launcher), Ui(Ui)
+      Keys(Keys), Launcher(Launcher), Ui(Ui ? *Ui : OwnBoxes)
 {
     setWindowTitle(QStringLiteral("Orbulon! - About."));
     const QIcon Icon = GameIcon(Folders.Program);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "GameWindows.h"
+#include "MessageBoxes.h"
 #include "SysInfo.h"
 
 #include <QDialog>
@@ -14,9 +15,10 @@ namespace orbulon {
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Keys and Launcher find and start the system-information tool; Ui tells the
-    // player when there is none. All three must outlive the window.
-    frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui,
+    // Keys and Launcher find and start the system-information tool; Ui (when given)
+    // tells the player when there is none, else a message box over this window does.
+    // All three must outlive the window.
+    frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs* Ui = nullptr,
              QWidget* Owner = nullptr);
 
     QLabel* picIcon = nullptr;
@@ -35,6 +37,7 @@ protected:
 private:
     Registry& Keys;
     ProgramLauncher& Launcher;
+    MessageBoxes OwnBoxes{this};
     Dialogs& Ui;
 };
 

@@ -25,7 +25,6 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(304, 24, 81, 25);
-    cmdOK->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     HighScoreRecord Table(Folders.Program, Folders.User);

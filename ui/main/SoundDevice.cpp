@@ -31,7 +31,7 @@ void SoundDevice::Command(const std::string& Command)
     } else if (Command == "Play") {
         ++Requested;
         // The game sends a cue's plays in one go; the rattle starts once they are all in.
-        if (!Pacer.isActive() && Gap == 0)
+        if (!Pacer.isActive())
             Pacer.start(0);
     }
     // "Prev" rewinds; every play here starts the sound from its beginning anyway.
@@ -93,17 +93,25 @@ void SoundDevice::Open()
 
 void SoundDevice::SoundNext()
 {
-    if (Gap == 0)
+    if (Gap == 0) {
         Gap = Spacing(PlaysPending());
-    if (PlaysPending() > 0) {
-        ++Sounded;
+        BurstClock.start();
+        BurstSounded = 0;
+    }
+    // The rattle keeps to its own clock: when the window was busy and a tick came
+    // late, the plays that fell due meanwhile are counted and the sound restarts once.
+    const auto Elapsed = static_cast<int>(BurstClock.elapsed());
+    const int Due = std::min(PlaysPending(), Elapsed / Gap + 1 - BurstSounded);
+    if (Due > 0) {
+        Sounded += Due;
+        BurstSounded += Due;
         if (Effect && Effect->status() != QSoundEffect::Error) {
             Effect->stop();
             Effect->play();
         }
     }
     if (PlaysPending() > 0)
-        Pacer.start(Gap);
+        Pacer.start(std::max(0, BurstSounded * Gap - Elapsed));
     else
         Gap = 0;
 }

@@ -1,6 +1,7 @@
 // A sound cue's device: one wave file, opened once, played on command.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -47,6 +48,8 @@ private:
     int Requested = 0;
     int Sounded = 0;
     int Gap = 0;  // the spacing chosen for the rattle under way
+    QElapsedTimer BurstClock;
+    int BurstSounded = 0;
 };
 
 } // namespace orbulon

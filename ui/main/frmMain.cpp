@@ -46,6 +46,7 @@ frmMain::frmMain(QWidget* Parent) : frmMain(InstalledFolders(), OwnRandom, nullp
 frmMain::frmMain(GameFolders Folders, RandomSource& Random, Dialogs* Answerer, QWidget* Parent)
     : QMainWindow(Parent),
       Places(std::move(Folders)),
+      Answerer(Answerer),
       Answers(Answerer ? *Answerer : static_cast<Dialogs&>(QtBoxes)),
       Records(Places, *this),
       General(*this, Records, Random)
@@ -178,7 +179,7 @@ void frmMain::HelpMenuItem_Click(int Index)
     case 5: {
         const std::unique_ptr<Registry> Keys = SystemRegistry();
         DesktopLauncher Launcher;
-        frmAbout Window(Places, *Keys, Launcher, *this, this);
+        frmAbout Window(Places, *Keys, Launcher, Answerer, this);
         Window.exec();
         break;
     }

@@ -91,6 +91,7 @@ private:
     GameFolders Places;
     ClockRandom OwnRandom;
     MessageBoxes QtBoxes{this};
+    Dialogs* Answerer;  // a test's stand-in for the player, or none
     Dialogs& Answers;
     HighScoreGlue Records;
     modGeneral General;
