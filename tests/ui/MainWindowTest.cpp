@@ -375,7 +375,9 @@ private slots:
     {
         Media->Remove("BlueBall.bmp");
         Media->Write("GreenBall.bmp", "not a bitmap at all");
+        Media->Remove("Orbulon.ico");
         frmMain Window(Media->Folders(), Deal, &Player);
+        QCOMPARE(Window.windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(255, 0, 0));
         Window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&Window));
         Window.FileMenuItem[1]->trigger();

@@ -151,14 +151,6 @@ private slots:
         QVERIFY(!Window.isVisible());
     }
 
-    void ScoresOfAMissingTableReadAsZeros()
-    {
-        Media->Remove("Config.cfg");
-        frmScores Window(Media->Folders());
-        for (int Rank = 1; Rank <= 5; ++Rank)
-            QCOMPARE(Window.lblScore[Rank]->text(), QStringLiteral("0"));
-    }
-
     void AboutShowsTitleVersionAndNotice()
     {
         FakeRegistry Keys;

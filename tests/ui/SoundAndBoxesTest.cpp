@@ -92,14 +92,6 @@ private slots:
         QVERIFY(!SoundDevice::PlayableWave(Media->File("Nothing.wav").toStdString()));
     }
 
-    void SpacingKeepsSmallGroupsApartAndLargeOnesShort()
-    {
-        QVERIFY(SoundDevice::Spacing(2) >= 50);
-        for (int Balls : {2, 6, 20, 50, 132})
-            QVERIFY(SoundDevice::Spacing(Balls) * (Balls - 1) <= 1100);
-        QVERIFY(SoundDevice::Spacing(132) > 0);
-    }
-
     void ExitQuestionDefaultsToCancelAndEscapeAnswersCancel()
     {
         QWidget Owner;
