@@ -4,6 +4,7 @@
 #include "modGeneral.h"
 #include "Random.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -32,7 +33,14 @@ public:
     std::vector<Box> Boxes;
     int Answer = ButtonOK;
 
-    void DrawCell(int Index, int Colour) override { Picture.at(Index) = Colour; Drawn.push_back(Index); }
+    std::string ScoreAtFirstDraw = "none";  // what the score box showed as the board first changed
+    void DrawCell(int Index, int Colour) override
+    {
+        if (Drawn.empty())
+            ScoreAtFirstDraw = ScoreText;
+        Picture.at(Index) = Colour;
+        Drawn.push_back(Index);
+    }
     void SetToolTip(int Index, const std::string& Text) override { Tip.at(Index) = Text; }
     void ShowHighlight(int Index) override { Frame.at(Index) = true; }
     void HideHighlight(int Index) override { Frame.at(Index) = false; }
@@ -55,18 +63,9 @@ public:
 
     int Plays(SoundCue Cue) const
     {
-        int n = 0;
-        for (const auto& [c, command] : Sounds)
-            n += c == Cue && command == "Play";
-        return n;
+        return static_cast<int>(std::count(Sounds.begin(), Sounds.end(), std::pair(Cue, std::string("Play"))));
     }
-    int FramesShown() const
-    {
-        int n = 0;
-        for (int i = 1; i <= Cells; ++i)
-            n += Frame[i];
-        return n;
-    }
+    int FramesShown() const { return static_cast<int>(std::count(Frame.begin(), Frame.end(), true)); }
 };
 
 class FakeRecords : public HighScoreStep {
