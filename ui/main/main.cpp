@@ -1,4 +1,5 @@
 // Orbulon: a puzzle of coloured balls in one window.
+#include "FirstFrameReport.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 
     orbulon::frmMain Window;
     QApplication::setWindowIcon(Window.windowIcon());
+    orbulon::ReportFirstFrameIfAsked();
     Window.show();
     return App.exec();
 }

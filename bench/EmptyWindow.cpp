@@ -1,0 +1,24 @@
+// The start-up baseline: an empty main window of the game's fixed size with a menu bar,
+// built the same way as the game, so that start-up figures can be read against it.
+#include "FirstFrameReport.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+
+int main(int argc, char* argv[])
+{
+    QApplication App(argc, argv);
+    QMainWindow Window;
+    Window.setWindowTitle(QStringLiteral("Baseline"));
+    Window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
+    Window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
+    auto* Client = new QWidget;
+    Client->setFixedSize(257, 348);  // the game's client area
+    Window.setCentralWidget(Client);
+    Window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    orbulon::ReportFirstFrameIfAsked();
+    Window.show();
+    return App.exec();
+}

@@ -1,0 +1,160 @@
+// The real main window, offscreen, with the bitmaps read from their files as the game does:
+// from a mouse click on a cell to the window repainted, for the worst clicks and for New.
+#include "Boards.h"
+#include "HighScoreTable.h"
+#include "UiTestSupport.h"
+#include "frmMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <chrono>
+#include <fstream>
+
+namespace orbulon::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Notices the first paint of any widget; the repaint that follows a click paints every
+// dirty cell and the board in one pass before the event loop goes on.
+class PaintWatch : public QObject {
+public:
+    PaintWatch() { qApp->installEventFilter(this); }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+    bool Painted = false;
+
+    // Lets the event loop run until the window has been repainted.
+    void WaitForPaint()
+    {
+        Painted = false;
+        while (!Painted)
+            QApplication::processEvents(QEventLoop::AllEvents);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Paint)
+            Painted = true;
+        return false;
+    }
+};
+
+// A window on a copy of the media, shown and painted, with a game in progress. The table
+// beside it is full of scores no game can reach, so that the whole-board clear ends the game
+// without rewriting the file: the rewrite is measured with the data files.
+class Window {
+public:
+    Window() : Game(Media.Folders(), Deal, &Player)
+    {
+        HighScoreTable Table;
+        for (int Rank = 1; Rank <= TableRanks; ++Rank)
+            Table.Scores[Rank] = 32767;
+        std::ofstream(Media.Folders().Program / TableFileName, std::ios::binary) << FormatHighScoreTable(Table);
+        Game.show();
+        if (!QTest::qWaitForWindowExposed(&Game))
+            std::abort();
+        Game.FileMenuItem[1]->trigger();
+        Watch.WaitForPaint();
+    }
+
+    // Puts a board on view with no group selected, painted, the game in progress.
+    void Lay(const Board& B)
+    {
+        modGeneral& General = Game.Game();
+        General.ResetHighlight();
+        General.BallColour = B;
+        for (int i = 1; i <= Cells; ++i)
+            Game.DrawCell(i, B[i]);
+        General.GameInProgress = true;
+        General.Score = 0;
+        Watch.WaitForPaint();
+    }
+
+    // One click on a cell, timed until the window has been repainted.
+    double Click(int Cell)
+    {
+        const auto Start = Clock::now();
+        QTest::mouseClick(Game.picBall[Cell], Qt::LeftButton);
+        Watch.WaitForPaint();
+        return std::chrono::duration<double>(Clock::now() - Start).count();
+    }
+
+    testing::MediaCopy Media;
+    SeededRandom Deal{20261205};
+    testing::FakeDialogs Player;
+    frmMain Game;
+    PaintWatch Watch;
+};
+
+// One window for all the cases, made at the first and kept: its making is not measured.
+Window& TheWindow()
+{
+    static Window* W = new Window;  // lives until the process ends, with the application
+    return *W;
+}
+
+// The largest selection: 132 frames shown by the sweeps, 132 click cues, 132 tool tips.
+void Window_SelectOneColourBoard(benchmark::State& State)
+{
+    Window& W = TheWindow();
+    const Board B = OneColourBoard();
+    for (auto _ : State) {
+        W.Lay(B);
+        State.SetIterationTime(W.Click(1));
+    }
+    if (W.Game.Game().GroupSize != Cells)
+        State.SkipWithError("the whole board was not selected");
+}
+BENCHMARK(Window_SelectOneColourBoard)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The largest clear: the whole board taken, the maximum-score end with its message (answered
+// at once) and the high-score step on a table the score does not enter.
+void Window_TakeWholeBoard(benchmark::State& State)
+{
+    Window& W = TheWindow();
+    const Board B = OneColourBoard();
+    for (auto _ : State) {
+        W.Lay(B);
+        W.Click(1);
+        State.SetIterationTime(W.Click(1));
+    }
+    if (W.Game.Game().Score != MaxScore)
+        State.SkipWithError("the whole board was not taken");
+}
+BENCHMARK(Window_TakeWholeBoard)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The worst collapse: a group of 120 filling columns 2 to 11 taken, and then column 1 moved
+// across in ten shift steps, 1320 cells redrawn from their files on top of the 120 of the fall.
+void Window_TakeIntoWorstCollapse(benchmark::State& State)
+{
+    Window& W = TheWindow();
+    const Board B = RedBesideFirstColumn();
+    for (auto _ : State) {
+        W.Lay(B);
+        W.Click(2);
+        State.SetIterationTime(W.Click(2));
+    }
+    const modGeneral& General = W.Game.Game();
+    if (General.Score != 120 * 119 || General.BallColour[11] == Empty || General.BallColour[1] != Empty)
+        State.SkipWithError("the columns did not close up");
+}
+BENCHMARK(Window_TakeIntoWorstCollapse)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// File, New: a deal of 132 cells drawn from their files, and the board repainted.
+void Window_NewGameFromMenu(benchmark::State& State)
+{
+    Window& W = TheWindow();
+    for (auto _ : State) {
+        const auto Start = Clock::now();
+        W.Game.FileMenuItem[1]->trigger();
+        W.Watch.WaitForPaint();
+        State.SetIterationTime(std::chrono::duration<double>(Clock::now() - Start).count());
+    }
+}
+BENCHMARK(Window_NewGameFromMenu)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace orbulon::bench
