@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The real program on a virtual X server, in a folder of its own that one thing has gone wrong
+# with: it must start, take a group after File > New, leave by File > Exit, and keep the
+# stored scores byte for byte.
+# Usage: robustness.sh path/to/orbulon missing-marquee|missing-bitmap|missing-wave|table-is-a-folder|read-only-folder
+set -uo pipefail
+
+program=$(readlink -f "$1")
+case=$2
+for tool in Xvfb xdotool import convert setpriv; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+chmod 755 "$work"
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL ($case): $*"; echo "--- game output:"; cat "$work/game.log" 2>/dev/null; exit 1; }
+
+# The program and everything that lies beside it, in a folder of its own.
+game=$work/game
+mkdir "$game"
+cp "$program" "$game/"
+for file in Blank.bmp PurpleBall.bmp BlueBall.bmp YellowBall.bmp GreenBall.bmp RedBall.bmp Orbulon.ico \
+            Click.wav Clear.wav String.cfg Config.cfg; do
+    cp "$(dirname "$program")/$file" "$game/" || fail "no $file beside the program"
+done
+
+# As root, folder permissions would not bite: the game then runs as an ordinary user.
+as_player=()
+[ "$(id -u)" -eq 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+
+case $case in
+    missing-marquee) rm "$game/String.cfg" ;;
+    missing-bitmap) rm "$game/BlueBall.bmp"; echo "not a bitmap" >"$game/GreenBall.bmp" ;;
+    missing-wave) rm "$game/Click.wav"; head -c 100 "$(dirname "$program")/Clear.wav" >"$game/Clear.wav" ;;
+    table-is-a-folder)
+        rm "$game/Config.cfg"
+        mkdir "$game/Config.cfg"
+        cp "$(dirname "$program")/Config.cfg" "$game/Config.cfg/scores kept here" ;;
+    read-only-folder) ;;
+    *) echo "unknown case $case"; exit 2 ;;
+esac
+chmod -R a+rX "$work"
+[ "$case" = read-only-folder ] && chmod -R a-w "$game"
+[ "$case" = read-only-folder ] && [ "${#as_player[@]}" -eq 0 ] && [ "$(id -u)" -eq 0 ] && { echo "SKIP: root"; exit 77; }
+scores_before=$(cd "$game" && find Config.cfg -type f -exec sha256sum {} + | sort)
+
+# The player's own folders, away from the real home.
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+[ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+(cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+    XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${as_player[@]}" "$game/orbulon") \
+    >"$work/game.log" 2>&1 &
+game_pid=$!
+
+window=$(timeout 20 xdotool search --sync --name '^Orbulon!$' | head -n1)
+[ -n "$window" ] || fail "no window titled Orbulon!"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+left=$X
+top=$((Y + HEIGHT - 348))
+
+# The client area of a screenshot as "x,y r,g,b" lines; one pixel of it.
+pixels() {
+    import -window root "$work/$1.png"
+    convert "$work/$1.png" -crop "257x348+$left+$top" +repage -depth 8 txt:- |
+        sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2 \3,\4,\5/p' >"$work/$1.txt"
+}
+pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
+green() { awk '$2 == "0,255,0" { n++ } END { print n + 0 }' "$work/$1.txt"; }  # the score's segments
+
+xdotool windowfocus --sync "$window"
+xdotool key alt+f
+sleep 0.5
+xdotool key n
+sleep 0.7
+pixels new
+
+# A ball whose right neighbour looks the same: a click frames the pair in red.
+target=""
+for row in $(seq 0 11); do
+    for column in $(seq 0 9); do
+        x=$((14 + 21 * column + 10)); y=$((253 - 21 * row + 10))
+        if [ "$(pixel new $x $y)" = "$(pixel new $((x + 21)) $y)" ]; then
+            target="$column $row"; break 2
+        fi
+    done
+done
+[ -n "$target" ] || fail "no pair of neighbours found on the board"
+read -r column row <<<"$target"
+xdotool mousemove $((left + 14 + 21 * column + 10)) $((top + 253 - 21 * row + 10)) click 1
+sleep 0.7
+pixels selected
+gap="$((14 + 21 * column + 20)) $((253 - 21 * row + 10))"
+[ "$(pixel selected $gap)" = "255,0,0" ] || fail "the click framed no group"
+xdotool click 1
+sleep 0.7
+pixels taken
+[ "$(pixel taken $gap)" != "255,0,0" ] || fail "the second click did not take the group"
+[ "$(green taken)" -ne "$(green new)" ] || fail "the score did not change"
+
+# File > Exit during a game asks first; the answer OK ends the program.
+xdotool windowfocus --sync "$window"
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+question=$(timeout 10 xdotool search --sync --name '^Orbulon$' | head -n1)
+[ -n "$question" ] || fail "no exit question"
+sleep 0.5
+# The question is modal, so the keys reach it through the main window: from Cancel, the
+# default, one Tab to OK, and space presses it.
+xdotool key Tab space
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the program did not exit"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+
+scores_after=$(cd "$game" && find Config.cfg -type f -exec sha256sum {} + | sort)
+[ "$scores_after" = "$scores_before" ] || fail "the stored scores changed"
+[ "$case" != table-is-a-folder ] || [ -d "$game/Config.cfg" ] || fail "the folder named Config.cfg is gone"
+echo "PASS ($case): started, took a group at column $column row $row, exited cleanly, scores kept"
+exit 0
