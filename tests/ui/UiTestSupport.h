@@ -1,5 +1,5 @@
-// What the window tests share: a headless display, a private copy of the media,
-// and an answerer standing in for the player at every message and input box.
+// What the window tests (and the window benchmark) share: a headless display, a private
+// copy of the media, and stand-ins for the player at the message and input boxes.
 #pragma once
 
 #include "Dialogs.h"
@@ -12,22 +12,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace orbulon::testing {
 
-// A test binary started without a display draws offscreen rather than failing.
-inline void PickHeadlessPlatform()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-// A program folder of its own for one test: the generated media, copied.
+// A program folder of its own for one test: the generated media, copied, and a user folder.
 class MediaCopy {
 public:
     MediaCopy()
@@ -35,7 +26,7 @@ public:
         const QDir Source(QStringLiteral(ORBULON_MEDIA_DIR));
         for (const char* Name : {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp",
                                  "RedBall.bmp", "Orbulon.ico", "Click.wav", "Clear.wav", "String.cfg", "Config.cfg"})
-            QFile::copy(Source.filePath(QString::fromLatin1(Name)), Program.filePath(QString::fromLatin1(Name)));
+            QFile::copy(Source.filePath(QString::fromLatin1(Name)), File(Name));
     }
     GameFolders Folders() const { return {Program.path().toStdString(), User.path().toStdString()}; }
     QString File(const char* Name) const { return Program.filePath(QString::fromLatin1(Name)); }
@@ -52,47 +43,33 @@ private:
     QTemporaryDir User;
 };
 
-// Answers boxes as a test tells it and remembers every box that was put up.
+// Answers every box at once, OK to a message and Name to a prompt, and keeps what each said.
 class FakeDialogs : public Dialogs {
 public:
-    struct Box {
-        std::string Text, Title;
-        MsgButtons Buttons;
-        MsgIcon Icon;
-        int DefaultButton;
-    };
-    std::vector<Box> Boxes;
-    std::deque<int> Answers;  // OK when the test gave none
-    std::vector<std::string> Prompts;
+    std::vector<std::string> Said;
     std::string Name = "Tester";
 
-    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
-               int DefaultButton) override
+    int MsgBox(const std::string& Text, const std::string&, MsgButtons, MsgIcon, int) override
     {
-        Boxes.push_back({Text, Title, Buttons, Icon, DefaultButton});
-        if (Answers.empty())
-            return ButtonOK;
-        const int Answer = Answers.front();
-        Answers.pop_front();
-        return Answer;
+        Said.push_back(Text);
+        return ButtonOK;
     }
     std::string InputBox(const std::string& Prompt, const std::string&, const std::string&) override
     {
-        Prompts.push_back(Prompt);
+        Said.push_back(Prompt);
         return Name;
     }
 };
 
-// Runs Inspect on the next modal window as soon as it is up, from inside its own event
-// loop; Inspect must close it.
-inline void WhenModal(std::function<void(QWidget*)> Inspect)
+// Hands the next modal window, as soon as it is up, to Answer, which must close it.
+inline void WhenModal(std::function<void(QWidget*)> Answer)
 {
     auto* Poll = new QTimer;
-    QObject::connect(Poll, &QTimer::timeout, Poll, [Poll, Inspect] {
-        if (QWidget* Window = QApplication::activeModalWidget()) {
-            Poll->stop();
+    QObject::connect(Poll, &QTimer::timeout, Poll, [Poll, Answer] {
+        if (QWidget* Shown = QApplication::activeModalWidget()) {
             Poll->deleteLater();
-            Inspect(Window);
+            Poll->stop();
+            Answer(Shown);
         }
     });
     Poll->start(10);
@@ -100,13 +77,15 @@ inline void WhenModal(std::function<void(QWidget*)> Inspect)
 
 } // namespace orbulon::testing
 
-// A QtTest main that picks the headless display before the application starts.
-#define ORBULON_UI_TEST_MAIN(TestClass)                                 \
-    int main(int argc, char** argv)                                     \
-    {                                                                   \
-        orbulon::testing::PickHeadlessPlatform();                       \
-        QApplication App(argc, argv);                                   \
-        QApplication::setQuitOnLastWindowClosed(false);                 \
-        TestClass Test;                                                 \
-        return QTest::qExec(&Test, argc, argv);                         \
+// A QtTest main that draws offscreen unless told otherwise, and keeps the application
+// running while the tests close and reopen windows.
+#define ORBULON_UI_TEST_MAIN(TestClass)                         \
+    int main(int argc, char** argv)                             \
+    {                                                           \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))     \
+            qputenv("QT_QPA_PLATFORM", "offscreen");            \
+        QApplication App(argc, argv);                           \
+        QApplication::setQuitOnLastWindowClosed(false);         \
+        TestClass Test;                                         \
+        return QTest::qExec(&Test, argc, argv);                 \
     }
