@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,8 @@ extern char** environ;
 
 namespace orbulon::bench {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct Launch {
     double Seconds = 0;   // to the first painted frame
@@ -81,13 +84,15 @@ std::optional<Launch> StartOnce(const char* Program)
     return Launch{std::chrono::duration<double>(Painted - Start).count(), Usage.ru_maxrss / 1024.0};
 }
 
-void StartUp_GameAgainstEmptyWindow(benchmark::State& State)
+// Launches Program and the empty window in turn and reports the game's time, with both
+// programs' figures and their ratios as counters.
+void StartUpAgainstEmptyWindow(benchmark::State& State, const char* Program)
 {
     setenv("ORBULON_REPORT_FIRST_FRAME", "1", 1);
     double GameSeconds = 0, EmptySeconds = 0, GameMiB = 0, EmptyMiB = 0;
     for (auto _ : State) {
         const auto Empty = StartOnce(ORBULON_BASELINE);
-        const auto Game = StartOnce(ORBULON_PROGRAM);
+        const auto Game = StartOnce(Program);
         if (!Empty || !Game) {
             State.SkipWithError("a program did not report its first frame");
             return;
@@ -103,7 +108,43 @@ void StartUp_GameAgainstEmptyWindow(benchmark::State& State)
     State.counters["empty_MiB"] = benchmark::Counter(EmptyMiB, PerRun);
     State.counters["rss_ratio"] = GameMiB / EmptyMiB;
 }
+
+void StartUp_GameAgainstEmptyWindow(benchmark::State& State)
+{
+    StartUpAgainstEmptyWindow(State, ORBULON_PROGRAM);
+}
 BENCHMARK(StartUp_GameAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The game in a folder of its own without its two wave files: no sound device is opened, so
+// the difference from the case above is what opening the sound cues costs at start-up.
+void StartUp_GameWithoutWaveFilesAgainstEmptyWindow(benchmark::State& State)
+{
+    static const std::string Program = [] {
+        std::string Template = (fs::temp_directory_path() / "orbulon-silent-XXXXXX").string();
+        if (!mkdtemp(Template.data()))
+            std::abort();
+        const fs::path Folder = Template, Built = fs::path(ORBULON_PROGRAM).parent_path();
+        for (const char* File : {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp",
+                                 "RedBall.bmp", "Orbulon.ico", "String.cfg", "Config.cfg"})
+            fs::copy_file(Built / File, Folder / File);
+        fs::copy_file(ORBULON_PROGRAM, Folder / "orbulon");
+        std::atexit([] {
+            std::error_code Error;
+            fs::remove_all(fs::path(Program).parent_path(), Error);
+        });
+        return (Folder / "orbulon").string();
+    }();
+    StartUpAgainstEmptyWindow(State, Program.c_str());
+}
+BENCHMARK(StartUp_GameWithoutWaveFilesAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The empty window again, but loading Qt Multimedia and the libraries it brings as the game
+// does: the share of the game's start-up that is only the sound library being there.
+void StartUp_EmptyWindowWithSoundLibraryAgainstEmptyWindow(benchmark::State& State)
+{
+    StartUpAgainstEmptyWindow(State, ORBULON_BASELINE_SOUND);
+}
+BENCHMARK(StartUp_EmptyWindowWithSoundLibraryAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orbulon::bench
