@@ -1,4 +1,5 @@
-// The media our generator puts beside the program decode as the game will read them.
+// The media our generator puts beside the program decode as the game will read them, and
+// the marquee line is read from any "String.cfg".
 #include "DataFiles.h"
 #include "HighScoreTable.h"
 #include "RecordsTestSupport.h"
@@ -6,84 +7,60 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <cmath>
+#include <algorithm>
 
 using namespace orbulon;
 
-namespace {
-
 const fs::path Bin = ORBULON_TEST_BIN_DIR;
+static QString In(const char* File) { return QString::fromStdString((Bin / File).string()); }
 
-QImage Load(const fs::path& Path, int Index = 0)
+TEST(GeneratedMedia, CellsAreBallsOfClearlyDifferentLightnessOnGreyAndTheIconARedDisc)
 {
-    QImageReader Reader(QString::fromStdString(Path.string()));
-    Reader.jumpToImage(Index);
-    return Reader.read();
-}
-
-// How light a ball looks (CIE L*, 0 to 100) over the middle of its cell, so that the five
-// colours can be told apart by players who cannot tell them by hue.
-double PerceivedLightness(const QImage& Ball)
-{
-    const auto Linear = [](int c) { return c <= 10 ? c / 3294.6 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4); };
-    double Y = 0;
-    for (int y = 5; y < 15; ++y)
-        for (int x = 5; x < 15; ++x) {
-            const QColor c = Ball.pixelColor(x, y);
-            Y += (0.2126 * Linear(c.red()) + 0.7152 * Linear(c.green()) + 0.0722 * Linear(c.blue())) / 100;
-        }
-    return 116 * std::cbrt(Y) - 16;
-}
-
-} // namespace
-
-TEST(GeneratedMedia, CellBitmapsAreDistinctBallsOnTheBlankCellsGrey)
-{
-    const QRgb Grey = qRgb(64, 64, 64);
-    const QImage Blank = Load(Bin / "Blank.bmp");
-    ASSERT_EQ(Blank.size(), QSize(20, 20));
-    EXPECT_EQ(Blank.pixel(10, 10), Grey);
-    std::vector<double> Lightness;
-    for (const char* File : {"PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp", "RedBall.bmp"}) {
-        const QImage Ball = Load(Bin / File);
-        ASSERT_EQ(Ball.size(), QSize(20, 20)) << File;
-        EXPECT_EQ(Ball.pixel(0, 0), Grey) << File;  // the corners show the board
-        Lightness.push_back(PerceivedLightness(Ball));
+    std::vector<int> Lightness;  // over the middle of each cell, for players who cannot go by hue
+    for (const char* File : {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp", "RedBall.bmp"}) {
+        const QImage Cell(In(File));
+        ASSERT_EQ(Cell.size(), QSize(20, 20)) << File;
+        EXPECT_EQ(Cell.pixel(0, 0), qRgb(64, 64, 64)) << File;  // the corners show the board
+        Lightness.push_back(0);
+        for (int i = 0; i < 100; ++i)
+            Lightness.back() += qGray(Cell.pixel(5 + i % 10, 5 + i / 10));
     }
-    std::sort(Lightness.begin(), Lightness.end());
-    for (std::size_t i = 1; i < Lightness.size(); ++i)
-        EXPECT_GT(Lightness[i] - Lightness[i - 1], 8) << "between the " << i << "th and the next darker";
-}
-
-TEST(GeneratedMedia, IconHoldsARedDiscAtBothSizes)
-{
-    for (const int Index : {0, 1}) {
-        const QImage Icon = Load(Bin / "Orbulon.ico", Index);
-        const int Size = Icon.width();
-        ASSERT_TRUE(Size == 16 || Size == 32);
-        EXPECT_EQ(Icon.pixel(Size / 2, Size / 2), qRgb(255, 0, 0));
-        EXPECT_EQ(Icon.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(Lightness[0], 100 * 64);  // the blank cell is the board all over
+    std::sort(Lightness.begin() + 1, Lightness.end());
+    for (std::size_t i = 2; i < Lightness.size(); ++i)
+        EXPECT_GT(Lightness[i] - Lightness[i - 1], 100 * 10) << "between two balls";
+    QImageReader Icon(In("Orbulon.ico"));
+    for (const int Size : {16, 32}) {
+        ASSERT_TRUE(Icon.jumpToImage(Size / 32));
+        const QImage Image = Icon.read();
+        ASSERT_EQ(Image.width(), Size);
+        EXPECT_EQ(Image.pixel(Size / 2, Size / 2), qRgb(255, 0, 0));
+        EXPECT_EQ(Image.pixel(0, 0), qRgb(0, 0, 0));
     }
 }
 
-TEST(GeneratedMedia, SoundsAreShortMono16BitWaves)
+TEST(GeneratedMedia, SoundsAreShortMonoWaves)
 {
     for (const char* File : {"Click.wav", "Clear.wav"}) {
         const std::string Bytes = ReadBytes(Bin / File);
-        EXPECT_EQ(Bytes.substr(0, 4) + Bytes.substr(8, 8), "RIFFWAVEfmt ");
-        EXPECT_EQ(Bytes.substr(20, 4), std::string("\x01\x00\x01\x00", 4));  // PCM, mono
-        EXPECT_EQ(Bytes.substr(24, 4), std::string("\x44\xac\x00\x00", 4));  // 44100 Hz
+        EXPECT_EQ(Bytes.substr(0, 4) + Bytes.substr(8, 8), "RIFFWAVEfmt ") << File;
+        EXPECT_EQ(Bytes.substr(20, 8), std::string("\x01\x00\x01\x00\x44\xac\x00\x00", 8));  // PCM, mono, 44100 Hz
         EXPECT_TRUE(Bytes.size() > 44 + 2 * 441 && Bytes.size() < 44 + 2 * 6615) << File << " lasts 10 to 150 ms";
     }
 }
 
-TEST(GeneratedMedia, MarqueeIsOnePrintableLine)
+TEST(MarqueeFile, ShippedLineIsPrintableAndOnlyTheFirstLineOfAnyFileIsShown)
 {
-    const std::string Bytes = ReadBytes(Bin / "String.cfg");
-    ASSERT_EQ(Bytes.find("\r\n"), Bytes.size() - 2);
-    const std::string Text = ReadMarqueeText(Bin);
-    EXPECT_GT(Text.size(), 8u);
-    EXPECT_TRUE(std::all_of(Text.begin(), Text.end(), [](char c) { return c >= 32 && c < 127; })) << Text;
+    const std::string Shipped = ReadMarqueeText(Bin);
+    EXPECT_EQ(ReadBytes(Bin / "String.cfg"), ScrambleText(Shipped) + "\r\n");
+    EXPECT_GT(Shipped.size(), 8u);
+    EXPECT_TRUE(std::all_of(Shipped.begin(), Shipped.end(), [](char c) { return c >= 32 && c < 127; })) << Shipped;
+    for (const char* Bytes : {"one\r\ntwo", "one\ntwo", "one\rtwo", "one"})
+        EXPECT_EQ(FirstLine(Bytes), "one");
+    TempFolder Folder;
+    EXPECT_EQ(ReadMarqueeText(Folder.Path), "");
+    WriteBytes(Folder.Path / "String.cfg", std::string(1'000'000, 'q'));
+    EXPECT_EQ(ReadMarqueeText(Folder.Path).size(), MaxLineLength);
 }
 
 TEST(GeneratedMedia, ShippedTableIsWrittenOnlyWhereNoneExists)
@@ -94,8 +71,7 @@ TEST(GeneratedMedia, ShippedTableIsWrittenOnlyWhereNoneExists)
     const auto Shipped = PlainLines(Temp.Path / "Config.cfg");
     ASSERT_EQ(Shipped.size(), 5u);
     EXPECT_GT(ScoreField(Shipped[0]), ScoreField(Shipped[4]));
-
     WriteBytes(Temp.Path / "Config.cfg", TableBytes({"09999Player"}));
     ASSERT_EQ(std::system(Command.c_str()), 0);
-    EXPECT_EQ(PlainLines(Temp.Path / "Config.cfg"), std::vector<std::string>{"09999Player"});
+    EXPECT_EQ(PlainLines(Temp.Path / "Config.cfg"), Strings{"09999Player"});
 }

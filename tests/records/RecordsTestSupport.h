@@ -1,4 +1,4 @@
-// Fakes and helpers for the records tests: a recording Dialogs, scratch folders, raw files.
+// Helpers for the records tests: a scripted Dialogs, scratch folders, raw table files.
 #pragma once
 
 #include "Dialogs.h"
@@ -6,46 +6,38 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
 
-// Records every box the high-score step puts up and answers the name prompt from a script
-// (the default is accepted once the script runs out).
+// Records every box the high-score step puts up. The name prompt answers Answer, or accepts
+// its default when there is none; WhileOpen runs while any box is in front of the player.
 struct FakeDialogs : orbulon::Dialogs {
-    std::vector<std::string> Calls;
-    std::vector<std::string> Answers;
-    std::function<void()> WhilePromptOpen;
-    std::function<void()> WhileMessageOpen;
+    Strings Calls;
+    std::optional<std::string> Answer;
+    std::function<void()> WhileOpen = [] {};
 
-    int MsgBox(const std::string& Text, const std::string& Title, orbulon::MsgButtons,
-               orbulon::MsgIcon, int) override
+    int MsgBox(const std::string& Text, const std::string& Title, orbulon::MsgButtons, orbulon::MsgIcon, int) override
     {
         Calls.push_back("MsgBox [" + Title + "] " + Text);
-        if (WhileMessageOpen)
-            WhileMessageOpen();
+        WhileOpen();
         return orbulon::ButtonOK;
     }
     std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override
     {
         Calls.push_back("InputBox [" + Title + "] " + Prompt + "(" + Default + ")");
-        if (WhilePromptOpen)
-            WhilePromptOpen();
-        if (Answers.empty())
-            return Default;
-        std::string Answer = Answers.front();
-        Answers.erase(Answers.begin());
-        return Answer;
+        WhileOpen();
+        return Answer.value_or(Default);
     }
 };
 
@@ -80,7 +72,7 @@ inline void WriteBytes(const fs::path& Path, const std::string& Bytes)
 }
 
 // A table file from plain record lines, scrambled and ended as the game writes them.
-inline std::string TableBytes(const std::vector<std::string>& PlainLines)
+inline std::string TableBytes(const Strings& PlainLines)
 {
     std::string Bytes;
     for (const std::string& Line : PlainLines)
@@ -89,19 +81,16 @@ inline std::string TableBytes(const std::vector<std::string>& PlainLines)
 }
 
 // The plain record lines of a table file; fails the test unless every line ends in CR LF.
-inline std::vector<std::string> PlainLines(const fs::path& Path)
+inline Strings PlainLines(const fs::path& Path)
 {
     const std::string Bytes = ReadBytes(Path);
-    std::vector<std::string> Lines;
-    for (std::size_t Start = 0; Start < Bytes.size();) {
-        const std::size_t End = Bytes.find("\r\n", Start);
-        EXPECT_NE(End, std::string::npos) << "unended line in " << Path;
-        if (End == std::string::npos)
-            break;
-        EXPECT_EQ(Bytes.find_first_of("\r\n", Start), End) << "line break inside a record";
+    Strings Lines;
+    std::size_t Start = 0;
+    for (std::size_t End; (End = Bytes.find("\r\n", Start)) != std::string::npos; Start = End + 2) {
+        EXPECT_EQ(Bytes.find_first_of("\r\n", Start), End) << "line break inside a record in " << Path;
         Lines.push_back(orbulon::UnscrambleText(Bytes.substr(Start, End - Start)));
-        Start = End + 2;
     }
+    EXPECT_EQ(Start, Bytes.size()) << "unended line in " << Path;
     return Lines;
 }
 
@@ -109,10 +98,8 @@ inline std::vector<std::string> PlainLines(const fs::path& Path)
 // suite runs as root; its failures are reported in its output and fail the calling test.
 inline void RunUnprivileged(const std::function<void()>& Scenario)
 {
-    if (::geteuid() != 0) {
-        Scenario();
-        return;
-    }
+    if (::geteuid() != 0)
+        return Scenario();
     std::cout.flush();
     const pid_t Child = ::fork();
     ASSERT_GE(Child, 0);
