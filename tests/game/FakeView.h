@@ -14,9 +14,6 @@ namespace orbulon::test {
 struct Box {
     std::string Text;
     std::string Title;
-    MsgButtons Buttons;
-    MsgIcon Icon;
-    int DefaultButton;
 };
 
 class FakeView : public GameView {
@@ -31,7 +28,6 @@ public:
     bool Hint = false;
     int MarqueeStops = 0;
     std::vector<Box> Boxes;
-    int Answer = ButtonOK;
 
     std::string ScoreAtFirstDraw = "none";  // what the score box showed as the board first changed
     void DrawCell(int Index, int Colour) override
@@ -50,11 +46,10 @@ public:
     void SetHintVisible(bool Visible) override { Hint = Visible; }
     void StopMarquee() override { ++MarqueeStops; }
     void SoundCommand(SoundCue Cue, const std::string& Command) override { Sounds.emplace_back(Cue, Command); }
-    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
-               int DefaultButton) override
+    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons, MsgIcon, int) override
     {
-        Boxes.push_back({Text, Title, Buttons, Icon, DefaultButton});
-        return Answer;
+        Boxes.push_back({Text, Title});
+        return ButtonOK;
     }
     std::string InputBox(const std::string&, const std::string&, const std::string& Default) override
     {
