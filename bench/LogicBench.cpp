@@ -38,7 +38,7 @@ void SelectGroup_OneColourBoard(benchmark::State& State)
 }
 BENCHMARK(SelectGroup_OneColourBoard);
 
-// A ball with no partner: the design still runs its 132 sweeps over an unframed board.
+// A ball with no partner: the selection still runs its 132 sweeps over an unframed board.
 void SelectGroup_IsolatedBall(benchmark::State& State)
 {
     const Board B = QuietBoard();
