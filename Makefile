@@ -54,7 +54,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
 fuzz:
-	@scripts/install-deps fuzz
+	@scripts/install-deps build fuzz
 	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
 	cmake --build $(FUZZ_BUILD) -j2
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
