@@ -13,21 +13,35 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace orbulon {
 
 namespace {
 
 // The largest size of Face at which the marquee's eight characters fit the score box.
+// A font's metrics grow in step with its size, so one measurement gives the size; the
+// loops only step past rounding.
 QFont ScoreFont(QFont Face, const QLineEdit& Box)
 {
     const int Width = Box.width() - 16;
     const int Height = Box.height() - 8;
-    for (int Pixels = 64; Pixels > 8; --Pixels) {
+    const auto Fits = [&](int Pixels) {
         Face.setPixelSize(Pixels);
         const QFontMetrics Metrics(Face);
-        if (Metrics.horizontalAdvance(QStringLiteral("88888888")) <= Width && Metrics.height() <= Height)
-            break;
-    }
+        return Metrics.horizontalAdvance(QStringLiteral("88888888")) <= Width && Metrics.height() <= Height;
+    };
+    constexpr int Probe = 64;
+    Face.setPixelSize(Probe);
+    const QFontMetrics Metrics(Face);
+    const double Scale = std::min(double(Width) / std::max(1, Metrics.horizontalAdvance(QStringLiteral("88888888"))),
+                                  double(Height) / std::max(1, Metrics.height()));
+    int Pixels = std::clamp(static_cast<int>(Probe * Scale), 9, Probe);
+    while (Pixels > 9 && !Fits(Pixels))
+        --Pixels;
+    while (Pixels < Probe && Fits(Pixels + 1))
+        ++Pixels;
+    Face.setPixelSize(Pixels);
     return Face;
 }
 
