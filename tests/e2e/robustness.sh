@@ -48,6 +48,15 @@ case $case in
     read-only-folder) ;;
     *) echo "unknown case $case"; exit 2 ;;
 esac
+# A sanitizer build reads its suppression files as the player: give the player copies.
+if [ "${#as_player[@]}" -ne 0 ]; then
+    for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        value=${!var:-}
+        [[ $value =~ suppressions=([^:]+) ]] || continue
+        cp "${BASH_REMATCH[1]}" "$work/$var.supp"
+        export "$var=${value/${BASH_REMATCH[1]}/$work/$var.supp}"
+    done
+fi
 chmod -R a+rX "$work"
 [ "$case" = read-only-folder ] && chmod -R a-w "$game"
 [ "$case" = read-only-folder ] && [ "${#as_player[@]}" -eq 0 ] && [ "$(id -u)" -eq 0 ] && { echo "SKIP: root"; exit 77; }
