@@ -1,6 +1,8 @@
 // Drawing the balls with antialiasing and writing them as BMP and ICO files.
 #include "Images.h"
 
+#include "Bytes.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,19 +12,6 @@
 namespace orbulon::media {
 
 namespace {
-
-// Little-endian writers for the BMP and ICO headers.
-void Put16(std::string& Out, unsigned Value)
-{
-    Out += static_cast<char>(Value & 0xFF);
-    Out += static_cast<char>((Value >> 8) & 0xFF);
-}
-
-void Put32(std::string& Out, std::uint32_t Value)
-{
-    Put16(Out, Value & 0xFFFF);
-    Put16(Out, Value >> 16);
-}
 
 // A BITMAPINFOHEADER; Height is doubled by the caller for an icon's colour and mask halves.
 void PutInfoHeader(std::string& Out, int Width, int Height, int BitCount, std::uint32_t ImageSize, int Colours)

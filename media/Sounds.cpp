@@ -1,6 +1,8 @@
 // Synthesising the click and the pop, and writing them as wave files.
 #include "Sounds.h"
 
+#include "Bytes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -13,18 +15,6 @@ namespace {
 
 constexpr int SampleRate = 44100;
 constexpr double Tau = 2 * std::numbers::pi;
-
-void Put16(std::string& Out, unsigned Value)
-{
-    Out += static_cast<char>(Value & 0xFF);
-    Out += static_cast<char>((Value >> 8) & 0xFF);
-}
-
-void Put32(std::string& Out, std::uint32_t Value)
-{
-    Put16(Out, Value & 0xFFFF);
-    Put16(Out, Value >> 16);
-}
 
 // Short raised-cosine fades at both ends, so neither start nor stop clicks on its own
 // (a cue is restarted once per ball, many times in a row).
