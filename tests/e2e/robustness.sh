@@ -67,54 +67,23 @@ mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 [ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/session.sh"
+start_xvfb
 
 (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${as_player[@]}" "$game/orbulon") \
     >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=$(timeout 20 xdotool search --sync --name '^Orbulon!$' | head -n1)
-[ -n "$window" ] || fail "no window titled Orbulon!"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-left=$X
-top=$((Y + HEIGHT - 348))
-
-# The client area of a screenshot as "x,y r,g,b" lines; one pixel of it.
-pixels() {
-    import -window root "$work/$1.png"
-    convert "$work/$1.png" -crop "257x348+$left+$top" +repage -depth 8 txt:- |
-        sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2 \3,\4,\5/p' >"$work/$1.txt"
-}
-pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
+find_game_window
 green() { awk '$2 == "0,255,0" { n++ } END { print n + 0 }' "$work/$1.txt"; }  # the score's segments
 
-xdotool windowfocus --sync "$window"
-xdotool key alt+f
-sleep 0.5
-xdotool key n
-sleep 0.7
+new_game_by_keyboard
 pixels new
 
 # A ball whose right neighbour looks the same: a click frames the pair in red.
-target=""
-for row in $(seq 0 11); do
-    for column in $(seq 0 9); do
-        x=$((14 + 21 * column + 10)); y=$((253 - 21 * row + 10))
-        if [ "$(pixel new $x $y)" = "$(pixel new $((x + 21)) $y)" ]; then
-            target="$column $row"; break 2
-        fi
-    done
-done
-[ -n "$target" ] || fail "no pair of neighbours found on the board"
-read -r column row <<<"$target"
-xdotool mousemove $((left + 14 + 21 * column + 10)) $((top + 253 - 21 * row + 10)) click 1
-sleep 0.7
+find_pair new
+click_cell $column $row
 pixels selected
 gap="$((14 + 21 * column + 20)) $((253 - 21 * row + 10))"
 [ "$(pixel selected $gap)" = "255,0,0" ] || fail "the click framed no group"

@@ -21,12 +21,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -n "$keep" ] && cp "$work"/*.png "$keep"/ 2>/dev/null; exit 1; }
 
-# Xvfb picks a free display itself and reports its number.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../e2e/session.sh"
+start_xvfb
 
 # Started from elsewhere: the program must find its media beside itself, not here.
 mkdir -m 700 "$work/runtime" "$work/elsewhere"
@@ -34,22 +30,9 @@ mkdir -m 700 "$work/runtime" "$work/elsewhere"
     >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=$(timeout 20 xdotool search --sync --name '^Orbulon!$' | head -n1)
-[ -n "$window" ] || fail "no window titled Orbulon! ($(cat "$work/game.log"))"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# The client area of 257 x 348 pixels lies below the menu bar.
-left=$X
-top=$((Y + HEIGHT - 348))
+find_game_window
 [ "$WIDTH" -eq 257 ] || fail "window is $WIDTH pixels wide, not 257"
 
-# Reads the client area of a screenshot into "x,y r,g,b" lines.
-pixels() {
-    import -window root "$work/$1.png"
-    convert "$work/$1.png" -crop "257x348+$left+$top" +repage -depth 8 txt:- |
-        sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2 \3,\4,\5/p' >"$work/$1.txt"
-}
-pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
 green_in() {  # the score box's green pixels between two columns
     awk -F'[ ,]' -v from="$2" -v to="$3" '$1 >= from && $1 <= to && $2 >= 284 && $2 <= 336 &&
         $3 == 0 && $4 == 255 && $5 == 0 { n++ } END { print n + 0 }' "$work/$1.txt"
@@ -59,30 +42,15 @@ pixels idle
 [ "$(pixel idle 3 3)" = "64,64,64" ] || fail "background is $(pixel idle 3 3)"
 [ "$(pixel idle 8 100)" = "192,0,0" ] || fail "board outline is $(pixel idle 8 100)"
 
-xdotool windowfocus --sync "$window"
-xdotool key alt+f
-sleep 0.5
-xdotool key n
-sleep 0.7
+new_game_by_keyboard
 pixels new
 # The score box shows "0" in its middle: green there, none at its left end.
 [ "$(green_in new 110 150)" -gt 0 ] || fail "no score shown after File > New"
 [ "$(green_in new 10 60)" -eq 0 ] || fail "the marquee still shows after File > New"
 
 # A ball whose right neighbour has its colour: a click frames the pair in red.
-target=""
-for row in $(seq 0 11); do
-    for column in $(seq 0 9); do
-        x=$((14 + 21 * column + 10)); y=$((253 - 21 * row + 10))
-        if [ "$(pixel new $x $y)" = "$(pixel new $((x + 21)) $y)" ]; then
-            target="$column $row"; break 2
-        fi
-    done
-done
-[ -n "$target" ] || fail "no pair of neighbours found on the board"
-read -r column row <<<"$target"
-xdotool mousemove $((left + 14 + 21 * column + 10)) $((top + 253 - 21 * row + 10)) click 1
-sleep 0.7
+find_pair new
+click_cell $column $row
 pixels selected
 gap_x=$((14 + 21 * column + 20)); gap_y=$((253 - 21 * row + 10))
 [ "$(pixel selected $gap_x $gap_y)" = "255,0,0" ] || fail "no red between the framed pair ($(pixel selected $gap_x $gap_y))"
