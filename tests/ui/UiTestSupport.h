@@ -50,15 +50,9 @@ public:
     std::string Name = "Tester";
 
     int MsgBox(const std::string& Text, const std::string&, MsgButtons, MsgIcon, int) override
-    {
-        Said.push_back(Text);
-        return ButtonOK;
-    }
+    { Said.push_back(Text); return ButtonOK; }
     std::string InputBox(const std::string& Prompt, const std::string&, const std::string&) override
-    {
-        Said.push_back(Prompt);
-        return Name;
-    }
+    { Said.push_back(Prompt); return Name; }
 };
 
 // Hands the next modal window, as soon as it is up, to Answer, which must close it.
@@ -76,16 +70,3 @@ inline void WhenModal(std::function<void(QWidget*)> Answer)
 }
 
 } // namespace orbulon::testing
-
-// A QtTest main that draws offscreen unless told otherwise, and keeps the application
-// running while the tests close and reopen windows.
-#define ORBULON_UI_TEST_MAIN(TestClass)                         \
-    int main(int argc, char** argv)                             \
-    {                                                           \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))     \
-            qputenv("QT_QPA_PLATFORM", "offscreen");            \
-        QApplication App(argc, argv);                           \
-        QApplication::setQuitOnLastWindowClosed(false);         \
-        TestClass Test;                                         \
-        return QTest::qExec(&Test, argc, argv);                 \
-    }
