@@ -5,12 +5,8 @@
 #include "Dialogs.h"
 #include "GameWindows.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <string>
