@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -18,6 +19,15 @@ GameFolders InstalledFolders()
 {
     return {QCoreApplication::applicationDirPath().toStdU16String(),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()};
+}
+
+void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
+{
+    if (Event->key() == Qt::Key_Escape) {
+        Event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
 }
 
 QString ToQString(const std::filesystem::path& Path)

@@ -1,6 +1,7 @@
 // What every window of the game shares: where its files lie, its icon, its placement.
 #pragma once
 
+#include <QDialog>
 #include <QIcon>
 
 #include <filesystem>
@@ -27,6 +28,16 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder);
 // every window of the game does when it loads. A window larger than the screen
 // gets a negative position.
 void CentreOnScreen(QWidget& Window);
+
+// A window whose OK button is not its cancel button: Escape leaves it open, as the
+// scores and how-to-play windows want.
+class StaysOnEscape : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* Event) override;
+};
 
 // A path in the form Qt takes; the folder may hold any characters the system allows.
 QString ToQString(const std::filesystem::path& Path);

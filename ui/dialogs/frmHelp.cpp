@@ -1,7 +1,6 @@
 // The how-to-play window: the rules in ten lines.
 #include "frmHelp.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,7 +28,7 @@ QString frmHelp::HelpText()
 }
 
 frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
-    : QDialog(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : StaysOnEscape(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Orbulon! - How To Play."));
@@ -55,16 +54,6 @@ frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     CentreOnScreen(*this);
-}
-
-void frmHelp::keyPressEvent(QKeyEvent* Event)
-{
-    // OK is neither the default nor the cancel button: Escape leaves the window open.
-    if (Event->key() == Qt::Key_Escape) {
-        Event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(Event);
 }
 
 } // namespace orbulon

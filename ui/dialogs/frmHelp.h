@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace orbulon {
 
-class frmHelp : public QDialog {
+class frmHelp : public StaysOnEscape {
     Q_OBJECT
 public:
     explicit frmHelp(const GameFolders& Folders, QWidget* Owner = nullptr);
@@ -20,9 +20,6 @@ public:
 
     // The instructions as the window shows them: ten lines joined by line feeds.
     static QString HelpText();
-
-protected:
-    void keyPressEvent(QKeyEvent* Event) override;
 };
 
 } // namespace orbulon

@@ -3,14 +3,13 @@
 
 #include "HighScoreRecord.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace orbulon {
 
 frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
-    : QDialog(Owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : StaysOnEscape(Owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Orbulon! - Scores."));
@@ -50,16 +49,6 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
     }
 
     CentreOnScreen(*this);
-}
-
-void frmScores::keyPressEvent(QKeyEvent* Event)
-{
-    // OK is not the cancel button here: Escape leaves the table on view.
-    if (Event->key() == Qt::Key_Escape) {
-        Event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(Event);
 }
 
 } // namespace orbulon

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace orbulon {
 
-class frmScores : public QDialog {
+class frmScores : public StaysOnEscape {
     Q_OBJECT
 public:
     // Reads the table afresh from the high-score file.
@@ -21,9 +21,6 @@ public:
     std::array<QLabel*, 6> lblScore{};  // ranks 1 to 5; element 0 is never used
     std::array<QLabel*, 6> lblName{};
     QPushButton* cmdOK = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* Event) override;
 };
 
 } // namespace orbulon
