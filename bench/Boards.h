@@ -43,4 +43,4 @@ inline Board RedBesideFirstColumn()
     return B;
 }
 
-} // namespace orbulon::bench
+}  // namespace orbulon::bench

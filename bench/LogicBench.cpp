@@ -113,5 +113,5 @@ void NewGame(benchmark::State& State)
 }
 BENCHMARK(NewGame);
 
-} // namespace
-} // namespace orbulon::bench
+}  // namespace
+}  // namespace orbulon::bench

@@ -70,10 +70,7 @@ public:
     fs::path Program() const { return Root / "program"; }
     fs::path User() const { return Root / "user"; }
     // The table as first shipped, so every recorded score enters at the same rank.
-    void Reset() const
-    {
-        std::ofstream(Program() / TableFileName, std::ios::binary | std::ios::trunc) << Shipped;
-    }
+    void Reset() const { std::ofstream(Program() / TableFileName, std::ios::binary | std::ios::trunc) << Shipped; }
 
 private:
     fs::path Root;
@@ -131,5 +128,5 @@ void RecordHighScore_EntersNowhere(benchmark::State& State)
 }
 BENCHMARK(RecordHighScore_EntersNowhere);
 
-} // namespace
-} // namespace orbulon::bench
+}  // namespace
+}  // namespace orbulon::bench

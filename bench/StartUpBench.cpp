@@ -27,8 +27,8 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Launch {
-    double Seconds = 0;   // to the first painted frame
-    double PeakMiB = 0;   // peak resident memory of the whole run
+    double Seconds = 0;  // to the first painted frame
+    double PeakMiB = 0;  // peak resident memory of the whole run
 };
 
 // Starts Program with the first-frame report asked for and reads its report. Nothing else is
@@ -109,10 +109,7 @@ void StartUpAgainstEmptyWindow(benchmark::State& State, const char* Program)
     State.counters["rss_ratio"] = GameMiB / EmptyMiB;
 }
 
-void StartUp_GameAgainstEmptyWindow(benchmark::State& State)
-{
-    StartUpAgainstEmptyWindow(State, ORBULON_PROGRAM);
-}
+void StartUp_GameAgainstEmptyWindow(benchmark::State& State) { StartUpAgainstEmptyWindow(State, ORBULON_PROGRAM); }
 BENCHMARK(StartUp_GameAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // The game in a folder of its own without its two wave files: no sound device is opened, so
@@ -136,7 +133,10 @@ void StartUp_GameWithoutWaveFilesAgainstEmptyWindow(benchmark::State& State)
     }();
     StartUpAgainstEmptyWindow(State, Program.c_str());
 }
-BENCHMARK(StartUp_GameWithoutWaveFilesAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUp_GameWithoutWaveFilesAgainstEmptyWindow)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 // The empty window again, but loading Qt Multimedia and the libraries it brings as the game
 // does: the share of the game's start-up that is only the sound library being there.
@@ -144,7 +144,10 @@ void StartUp_EmptyWindowWithSoundLibraryAgainstEmptyWindow(benchmark::State& Sta
 {
     StartUpAgainstEmptyWindow(State, ORBULON_BASELINE_SOUND);
 }
-BENCHMARK(StartUp_EmptyWindowWithSoundLibraryAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUp_EmptyWindowWithSoundLibraryAgainstEmptyWindow)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
-} // namespace
-} // namespace orbulon::bench
+}  // namespace
+}  // namespace orbulon::bench

@@ -164,10 +164,7 @@ void TakeIntoWorstCollapse(benchmark::State& State)
     if (General.Score != 120 * 119 || General.BallColour[11] == Empty || General.BallColour[1] != Empty)
         State.SkipWithError("the columns did not close up");
 }
-void Window_TakeIntoWorstCollapse(benchmark::State& State)
-{
-    TakeIntoWorstCollapse<frmMain>(State);
-}
+void Window_TakeIntoWorstCollapse(benchmark::State& State) { TakeIntoWorstCollapse<frmMain>(State); }
 BENCHMARK(Window_TakeIntoWorstCollapse)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The same click in the window that keeps its pictures: what the per-draw reading costs.
@@ -222,5 +219,5 @@ void Window_DrawCellFromAKeptPicture(benchmark::State& State)
 }
 BENCHMARK(Window_DrawCellFromAKeptPicture);
 
-} // namespace
-} // namespace orbulon::bench
+}  // namespace
+}  // namespace orbulon::bench

@@ -12,12 +12,12 @@
 namespace orbulon::fuzz {
 
 // A broken promise of the readers is a finding like any crash: report it and stop.
-#define FUZZ_CHECK(Condition)                                                               \
-    do {                                                                                    \
-        if (!(Condition)) {                                                                 \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #Condition); \
-            std::abort();                                                                   \
-        }                                                                                   \
+#define FUZZ_CHECK(Condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(Condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #Condition);                         \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 // One folder per fuzzing process, standing in for the program's folder; removed at exit.
@@ -43,9 +43,6 @@ inline void WriteFile(const std::filesystem::path& Path, std::string_view Bytes)
     FUZZ_CHECK(File.good());
 }
 
-inline bool HasLineBreak(std::string_view Text)
-{
-    return Text.find_first_of("\r\n") != std::string_view::npos;
-}
+inline bool HasLineBreak(std::string_view Text) { return Text.find_first_of("\r\n") != std::string_view::npos; }
 
-} // namespace orbulon::fuzz
+}  // namespace orbulon::fuzz

@@ -16,7 +16,7 @@ namespace {
 // The game's best possible score, the one most likely to enter any table.
 constexpr std::int16_t BestScore = 17292;
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {

@@ -38,7 +38,7 @@ bool SameTable(const HighScoreTable& Table, const HighScoreRecord& Record)
     return Table.Scores == Record.HighScores && Table.Names == Record.HighNames;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {

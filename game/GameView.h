@@ -25,7 +25,7 @@ public:
     virtual void SetScoreText(const std::string& Text) = 0;
     virtual void SetScoreAlignment(ScoreAlignment Alignment) = 0;
     virtual void SetHintVisible(bool Visible) = 0;  // the Help menu's "Hi&nt"
-    virtual void StopMarquee() = 0;                 // the marquee timer's interval to 0
+    virtual void StopMarquee() = 0;  // the marquee timer's interval to 0
 
     // A command string for a sound cue's device: "Play" or "Prev".
     virtual void SoundCommand(SoundCue Cue, const std::string& Command) = 0;
@@ -48,4 +48,4 @@ public:
     virtual float NextFraction() = 0;  // 0 <= f < 1
 };
 
-} // namespace orbulon
+}  // namespace orbulon

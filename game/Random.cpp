@@ -5,10 +5,7 @@
 
 namespace orbulon {
 
-float FractionFrom(std::mt19937& Engine)
-{
-    return static_cast<float>(Engine() >> 8) * (1.0f / 16777216.0f);
-}
+float FractionFrom(std::mt19937& Engine) { return static_cast<float>(Engine() >> 8) * (1.0f / 16777216.0f); }
 
 void ClockRandom::Reseed()
 {
@@ -20,4 +17,4 @@ float ClockRandom::NextFraction() { return FractionFrom(Engine); }
 
 float SeededRandom::NextFraction() { return FractionFrom(Engine); }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -34,4 +34,4 @@ private:
 // and can never round up to 1.
 float FractionFrom(std::mt19937& Engine);
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -28,7 +28,7 @@ constexpr int CellAt(int Row, int Column) { return (Row - 1) * Columns + Column;
 
 constexpr bool IsCell(int Index) { return Index >= 1 && Index <= Cells; }
 
-} // namespace
+}  // namespace
 
 std::int16_t ColourFromFraction(float f)
 {
@@ -43,8 +43,7 @@ std::int16_t ColourFromFraction(float f)
 
 modGeneral::modGeneral(GameView& View, HighScoreStep& Records, RandomSource& Random)
     : View(View), Records(Records), Random(Random)
-{
-}
+{}
 
 void modGeneral::NewGame()
 {
@@ -336,12 +335,23 @@ std::string modGeneral::CensusText() const
     const auto N = [&](int Code) { return std::to_string(Count[Code]); };
     // Lone carriage returns break the lines, as the message box has always shown them.
     return "There are:\r\r"
-           "Purple: " + N(Purple) + "\r"
-           "Blue:    " + N(Blue) + "\r"
-           "Yellow: " + N(Yellow) + "\r"
-           "Green:  " + N(Green) + "\r"
-           "Red:     " + N(Red) + "\r\r"
-           "There are " + N(Empty) + " Blanks at the moment.     ";
+           "Purple: " +
+        N(Purple) +
+        "\r"
+        "Blue:    " +
+        N(Blue) +
+        "\r"
+        "Yellow: " +
+        N(Yellow) +
+        "\r"
+        "Green:  " +
+        N(Green) +
+        "\r"
+        "Red:     " +
+        N(Red) +
+        "\r\r"
+        "There are " +
+        N(Empty) + " Blanks at the moment.     ";
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -47,7 +47,7 @@ public:
     std::int16_t Response = 0;
 
     std::string MarqueeText;  // single-byte (Latin-1) text, one character per byte
-    std::string PlayerName;   // UTF-8
+    std::string PlayerName;  // UTF-8
 
     // A new deal; during start-up it leaves the game idle.
     void NewGame();
@@ -90,4 +90,4 @@ private:
     RandomSource& Random;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

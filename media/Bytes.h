@@ -18,4 +18,4 @@ inline void Put32(std::string& Out, std::uint32_t Value)
     Put16(Out, Value >> 16);
 }
 
-} // namespace orbulon::media
+}  // namespace orbulon::media

@@ -48,10 +48,7 @@ struct Linear {
     double R = 0, G = 0, B = 0;
 };
 
-Linear ToLinear(Rgb c)
-{
-    return {ToLinear(c.R), ToLinear(c.G), ToLinear(c.B)};
-}
+Linear ToLinear(Rgb c) { return {ToLinear(c.R), ToLinear(c.G), ToLinear(c.B)}; }
 
 // Averages Shade over an 8 x 8 grid inside each pixel, so the round edge is smooth.
 using Shader = std::function<Linear(double X, double Y)>;
@@ -156,17 +153,14 @@ std::string IconImage(int Size)
     return Out;
 }
 
-} // namespace
+}  // namespace
 
 std::string BallBitmap(Rgb Base)
 {
     return Bmp24(CellSize, Render(CellSize, [&](double X, double Y) { return ShadeBall(Base, X, Y); }));
 }
 
-std::string BlankBitmap()
-{
-    return Bmp24(CellSize, std::vector<Rgb>(CellSize * CellSize, Background));
-}
+std::string BlankBitmap() { return Bmp24(CellSize, std::vector<Rgb>(CellSize * CellSize, Background)); }
 
 std::string RedBallIcon()
 {
@@ -193,4 +187,4 @@ std::string RedBallIcon()
     return Out;
 }
 
-} // namespace orbulon::media
+}  // namespace orbulon::media

@@ -21,4 +21,4 @@ std::string BlankBitmap();
 // The red-ball window icon: a pure red disc on black, 16 x 16 and 32 x 32, 16 colours.
 std::string RedBallIcon();
 
-} // namespace orbulon::media
+}  // namespace orbulon::media

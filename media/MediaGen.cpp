@@ -47,11 +47,11 @@ bool MakeMedia(const fs::path& Folder)
         Rgb Colour;
     };
     const Ball Balls[] = {
-        {"PurpleBall.bmp", {88, 28, 140}},   // lightness (CIE L*) about 26
-        {"BlueBall.bmp", {64, 156, 255}},    // 63
+        {"PurpleBall.bmp", {88, 28, 140}},  // lightness (CIE L*) about 26
+        {"BlueBall.bmp", {64, 156, 255}},  // 63
         {"YellowBall.bmp", {255, 236, 72}},  // 92
-        {"GreenBall.bmp", {100, 216, 88}},   // 78
-        {"RedBall.bmp", {212, 32, 26}},      // 46
+        {"GreenBall.bmp", {100, 216, 88}},  // 78
+        {"RedBall.bmp", {212, 32, 26}},  // 46
     };
     bool Ok = WriteFile(Folder / "Blank.bmp", BlankBitmap());
     for (const Ball& b : Balls)
@@ -91,7 +91,7 @@ bool MakeTable(const fs::path& Folder)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

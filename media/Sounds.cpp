@@ -46,7 +46,7 @@ std::string Wave(double Seconds, const std::function<double(double)>& Signal)
     return Out;
 }
 
-} // namespace
+}  // namespace
 
 std::string ClickWave()
 {
@@ -73,4 +73,4 @@ std::string ClearWave()
     });
 }
 
-} // namespace orbulon::media
+}  // namespace orbulon::media

@@ -10,4 +10,4 @@ std::string ClickWave();
 // A brighter pop, played once for every ball taken off the board.
 std::string ClearWave();
 
-} // namespace orbulon::media
+}  // namespace orbulon::media

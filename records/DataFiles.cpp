@@ -20,12 +20,9 @@ std::pair<std::size_t, std::size_t> MeasureLine(std::string_view Bytes)
     return {End, CrLf ? 2 : 1};
 }
 
-} // namespace
+}  // namespace
 
-std::string FirstLine(std::string_view Bytes)
-{
-    return std::string(Bytes.substr(0, MeasureLine(Bytes).first));
-}
+std::string FirstLine(std::string_view Bytes) { return std::string(Bytes.substr(0, MeasureLine(Bytes).first)); }
 
 std::vector<std::string_view> SplitLines(std::string_view Bytes, std::size_t MaxLines)
 {
@@ -72,4 +69,4 @@ std::string ReadMarqueeText(const std::filesystem::path& Folder)
     return UnscrambleText(Line);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -36,4 +36,4 @@ FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes);
 // A last line without a line end still counts.
 std::vector<std::string_view> SplitLines(std::string_view Bytes, std::size_t MaxLines);
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -19,13 +19,11 @@ public:
 
     // A modal message box; returns the code of the button pressed (ButtonOK or
     // ButtonCancel; closing the box counts as Cancel when there is a Cancel button).
-    virtual int MsgBox(const std::string& Text, const std::string& Title,
-                       MsgButtons Buttons = MsgButtons::OK, MsgIcon Icon = MsgIcon::None,
-                       int DefaultButton = ButtonOK) = 0;
+    virtual int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
+                       MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) = 0;
 
     // A modal input box; returns what the player typed, or an empty text when cancelled.
-    virtual std::string InputBox(const std::string& Prompt, const std::string& Title,
-                                 const std::string& Default) = 0;
+    virtual std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) = 0;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -26,10 +26,7 @@ const std::string SaveFailedMessage = "Sorry, your score could not be saved.    
 // lines takes milliseconds, so a lock still held after this belongs to a hung copy.
 constexpr int LockWaitMs = 5000;
 
-QString QtPath(const fs::path& Path)
-{
-    return QFile::decodeName(Path.c_str());
-}
+QString QtPath(const fs::path& Path) { return QFile::decodeName(Path.c_str()); }
 
 struct LoadedTable {
     fs::path Path;
@@ -115,12 +112,11 @@ void Adopt(HighScoreRecord& Record, const HighScoreTable& Table)
     Record.HighNames = Table.Names;
 }
 
-} // namespace
+}  // namespace
 
 HighScoreRecord::HighScoreRecord(std::filesystem::path ProgramFolder, std::filesystem::path UserFolder)
     : ProgramFolder(std::move(ProgramFolder)), UserFolder(std::move(UserFolder))
-{
-}
+{}
 
 std::filesystem::path HighScoreRecord::TablePath() const
 {
@@ -135,10 +131,7 @@ std::filesystem::path HighScoreRecord::TablePath() const
     return ProgramFolder / TableFileName;
 }
 
-void HighScoreRecord::LoadHighScores()
-{
-    Adopt(*this, ReadTable(TablePath()).Table);
-}
+void HighScoreRecord::LoadHighScores() { Adopt(*this, ReadTable(TablePath()).Table); }
 
 void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerName, Dialogs& Ui)
 {
@@ -174,4 +167,4 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
     }
 }
 
-} // namespace orbulon
+}  // namespace orbulon

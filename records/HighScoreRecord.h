@@ -35,4 +35,4 @@ private:
     std::filesystem::path UserFolder;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::size_t ScoreDigits = 5;
 
-} // namespace
+}  // namespace
 
 std::int16_t ScoreField(std::string_view PlainLine)
 {
@@ -80,4 +80,4 @@ int PlaceScore(HighScoreTable& Table, std::int16_t Score, std::string_view Utf8N
     return Rank;
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -44,4 +44,4 @@ std::string FormatHighScoreTable(const HighScoreTable& Table);
 // score beats none of the five and the table is left as it was.
 int PlaceScore(HighScoreTable& Table, std::int16_t Score, std::string_view Utf8Name);
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -12,7 +12,7 @@ unsigned char KeyFor(std::size_t Position)
     return static_cast<unsigned char>(ScrambleKey[Position % ScrambleKey.size()]);
 }
 
-} // namespace
+}  // namespace
 
 std::string ScrambleText(std::string_view Plain)
 {
@@ -34,4 +34,4 @@ std::string UnscrambleText(std::string_view Scrambled)
     return Plain;
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -12,4 +12,4 @@ inline constexpr std::string_view ScrambleKey = "Tallowmere 1998";
 std::string ScrambleText(std::string_view Plain);
 std::string UnscrambleText(std::string_view Scrambled);
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -55,24 +55,17 @@ char32_t NextCodePoint(std::string_view Text, std::size_t& i)
 
 // Plain ASCII look-alikes of the Latin-1 characters 0xA0 to 0xFF, for a character that
 // cannot stay at its place in a record line.
-constexpr std::string_view AsciiLookAlike =
-    " !cL?Y|S\"Ca<--R-"
-    "o+23'uP.,1o>????"
-    "AAAAAAACEEEEIIII"
-    "DNOOOOOxOUUUUYTs"
-    "aaaaaaaceeeeiiii"
-    "dnooooo/ouuuuyty";
+constexpr std::string_view AsciiLookAlike = " !cL?Y|S\"Ca<--R-"
+                                            "o+23'uP.,1o>????"
+                                            "AAAAAAACEEEEIIII"
+                                            "DNOOOOOxOUUUUYTs"
+                                            "aaaaaaaceeeeiiii"
+                                            "dnooooo/ouuuuyty";
 static_assert(AsciiLookAlike.size() == 96);
 
-bool IsControl(char32_t Code)
-{
-    return Code < 0x20 || (Code >= 0x7F && Code < 0xA0);
-}
+bool IsControl(char32_t Code) { return Code < 0x20 || (Code >= 0x7F && Code < 0xA0); }
 
-bool IsCombiningAccent(char32_t Code)
-{
-    return Code >= 0x300 && Code <= 0x36F;
-}
+bool IsCombiningAccent(char32_t Code) { return Code >= 0x300 && Code <= 0x36F; }
 
 // Whether a plain byte at Position (from 1) of a line scrambles to a line break.
 bool ScramblesToLineBreak(unsigned char Plain, std::size_t Position)
@@ -82,7 +75,7 @@ bool ScramblesToLineBreak(unsigned char Plain, std::size_t Position)
     return Scrambled == '\r' || Scrambled == '\n';
 }
 
-} // namespace
+}  // namespace
 
 std::string Latin1ToUtf8(std::string_view Latin1)
 {
@@ -132,9 +125,6 @@ std::string NameToRecord(std::string_view Utf8Name)
     return Record;
 }
 
-std::string StoredName(std::string_view Utf8Name)
-{
-    return Latin1ToUtf8(NameToRecord(Utf8Name));
-}
+std::string StoredName(std::string_view Utf8Name) { return Latin1ToUtf8(NameToRecord(Utf8Name)); }
 
-} // namespace orbulon
+}  // namespace orbulon

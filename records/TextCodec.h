@@ -34,4 +34,4 @@ std::string NameToRecord(std::string_view Utf8Name);
 // Applying it to its own result changes nothing.
 std::string StoredName(std::string_view Utf8Name);
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -105,11 +105,10 @@ TEST(CloseColumns, ColumnsGatherAtTheRightInTheirOrderRedrawingEachShift)
     // The worked example shifts at 6, 6 and 5; a lone column 1 walks ten steps at 11;
     // column 1 crosses three empty columns in three steps at 4; boards with nothing to
     // move (empty, full, gaps already at the left) are not redrawn at all.
-    for (const auto& [Filled, Redrawn] : {Case{{1, 2, 4, 7, 8, 9, 10, 11}, 12u * (6 + 6 + 5)},
-                                          Case{{1}, 12u * 11 * 10},
-                                          Case{{1, 5, 6, 7, 8, 9, 10, 11}, 12u * 4 * 3},
-                                          Case{{}, 0}, Case{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0},
-                                          Case{{5, 6, 7, 8, 9, 10, 11}, 0}}) {
+    for (const auto& [Filled, Redrawn] :
+         {Case{{1, 2, 4, 7, 8, 9, 10, 11}, 12u * (6 + 6 + 5)}, Case{{1}, 12u * 11 * 10},
+          Case{{1, 5, 6, 7, 8, 9, 10, 11}, 12u * 4 * 3}, Case{{}, 0}, Case{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0},
+          Case{{5, 6, 7, 8, 9, 10, 11}, 0}}) {
         auto T = WithColumns(Filled);
         std::vector<Column> Before;
         for (int c : Filled)
@@ -122,5 +121,5 @@ TEST(CloseColumns, ColumnsGatherAtTheRightInTheirOrderRedrawingEachShift)
     }
 }
 
-} // namespace
-} // namespace orbulon::test
+}  // namespace
+}  // namespace orbulon::test

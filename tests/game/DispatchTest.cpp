@@ -86,5 +86,5 @@ TEST(CheckMoves, OnlySameColouredBallsSideBySideAreAMove)
     }
 }
 
-} // namespace
-} // namespace orbulon::test
+}  // namespace
+}  // namespace orbulon::test

@@ -1,8 +1,8 @@
 // A window that records what the game asked of it, for the logic's tests.
 #pragma once
 
-#include "modGeneral.h"
 #include "Random.h"
+#include "modGeneral.h"
 
 #include <algorithm>
 #include <array>
@@ -103,4 +103,4 @@ struct Table {
     }
 };
 
-} // namespace orbulon::test
+}  // namespace orbulon::test

@@ -91,8 +91,9 @@ std::vector<std::string> Ticks(const std::string& Text, int n)
 
 TEST(Marquee, ShowsWindowsOfEightAndStartsAgainBeforeTheLastLetter)
 {
-    EXPECT_EQ(Ticks("ABCDEFGHIJ", 10), (std::vector<std::string>{"ABCDEFGH", "BCDEFGHI", "CDEFGHIJ", "DEFGHIJ",
-                                                                 "EFGHIJ", "FGHIJ", "GHIJ", "HIJ", "IJ", "ABCDEFGH"}));
+    EXPECT_EQ(Ticks("ABCDEFGHIJ", 10),
+              (std::vector<std::string>{"ABCDEFGH", "BCDEFGHI", "CDEFGHIJ", "DEFGHIJ", "EFGHIJ", "FGHIJ", "GHIJ", "HIJ",
+                                        "IJ", "ABCDEFGH"}));
     EXPECT_EQ(Ticks("AB", 3), (std::vector<std::string>(3, "AB")));
     // Texts shorter than two letters keep the position within the text, tick after tick.
     EXPECT_EQ(Ticks("Z", 40000).back(), "Z");
@@ -117,14 +118,15 @@ TEST(Census, CountsEveryColourAndTheBlanksInTheGamesOwnWords)
     T.Game.BallColour[1] = Empty;
     T.Game.BallColour[2] = T.Game.BallColour[3] = Purple;
     T.Game.BallColour[4] = Blue;
-    EXPECT_EQ(T.Game.CensusText(), "There are:\r\r"
-                                   "Purple: 2\r"
-                                   "Blue:    1\r"
-                                   "Yellow: 0\r"
-                                   "Green:  128\r"
-                                   "Red:     0\r\r"
-                                   "There are 1 Blanks at the moment.     ");
+    EXPECT_EQ(T.Game.CensusText(),
+              "There are:\r\r"
+              "Purple: 2\r"
+              "Blue:    1\r"
+              "Yellow: 0\r"
+              "Green:  128\r"
+              "Red:     0\r\r"
+              "There are 1 Blanks at the moment.     ");
 }
 
-} // namespace
-} // namespace orbulon::test
+}  // namespace
+}  // namespace orbulon::test

@@ -48,10 +48,14 @@ TEST(SelectGroup, FramesWindingGroupsWhole)
     // A spiral clicked at its inner end, and a U clicked at the top of an arm that runs
     // down to its bar: both grow against the sweeps' order.
     std::set<int> Spiral;
-    for (int c = 1; c <= 11; ++c) Spiral.insert({c, 9 * 11 + c});
-    for (int r = 1; r <= 10; ++r) Spiral.insert(r * 11 + 11);
-    for (int r = 2; r <= 9; ++r) Spiral.insert(r * 11 + 1);
-    for (int c = 1; c <= 9; ++c) Spiral.insert(2 * 11 + c);
+    for (int c = 1; c <= 11; ++c)
+        Spiral.insert({c, 9 * 11 + c});
+    for (int r = 1; r <= 10; ++r)
+        Spiral.insert(r * 11 + 11);
+    for (int r = 2; r <= 9; ++r)
+        Spiral.insert(r * 11 + 1);
+    for (int c = 1; c <= 9; ++c)
+        Spiral.insert(2 * 11 + c);
     const std::set<int> U = {100, 89, 78, 67, 68, 69, 70, 81, 92, 103};
     for (const auto& [Click, Group] : {std::pair{31, Spiral}, {100, U}}) {
         auto T = WithRed(Group);
@@ -86,5 +90,5 @@ TEST(SelectGroup, AnIsolatedBallShowsNothingAndPlaysNothing)
     EXPECT_EQ(T.View.Tip[60], "");
 }
 
-} // namespace
-} // namespace orbulon::test
+}  // namespace
+}  // namespace orbulon::test

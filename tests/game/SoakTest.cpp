@@ -81,5 +81,5 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
     }
 }
 
-} // namespace
-} // namespace orbulon::test
+}  // namespace
+}  // namespace orbulon::test

@@ -20,7 +20,8 @@ const Strings Shipped = {"01200Orbulon", "00900Rosie Red", "00600Bluebell", "004
 const Strings AnnAlone = {"00005Ann", "00000", "00000", "00000", "00000"};
 const std::string Prompt = "InputBox [Orbulon!] Please enter your name.     ";
 const std::string Announce = "MsgBox [Orbulon!] You got the high score!";
-const auto ReadOnlyFolder = fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+const auto ReadOnlyFolder =
+    fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
 const std::string SaveFailed = "MsgBox [Orbulon!] Sorry, your score could not be saved.     ";
 
 class HighScoreStep : public testing::Test {
@@ -43,7 +44,7 @@ protected:
 
 using DamagedTable = HighScoreStep;  // the same game's end, when the table cannot be used as it is
 
-} // namespace
+}  // namespace
 
 TEST_F(HighScoreStep, NewBestIsAnnouncedBeforeTheFileChangesAndEqualScoresEnterBelowQuietly)
 {
@@ -80,7 +81,8 @@ TEST_F(HighScoreStep, TwoCopiesFinishingTogetherBothKeepTheirScores)
     FakeDialogs OtherUi;
     std::string OtherName = "Other";
     Ui.WhileOpen = [&] { Other.RecordHighScore(800, OtherName, OtherUi); };
-    EXPECT_EQ(Finish(1000, "Me"), (Strings{"01200Orbulon", "01000Me", "00900Rosie Red", "00800Other", "00600Bluebell"}));
+    EXPECT_EQ(Finish(1000, "Me"),
+              (Strings{"01200Orbulon", "01000Me", "00900Rosie Red", "00800Other", "00600Bluebell"}));
 }
 
 TEST_F(HighScoreStep, WaitsForAnotherCopyHoldingTheLockThenPlacesInItsTable)
@@ -102,8 +104,9 @@ TEST_F(DamagedTable, MissingShortJunkOrHugeFilesOrAFolderReadSensiblyAndTheNextS
     WriteBytes(Table, TableBytes({"00009Bo"}) + "\xff\xfe");  // a broken line 2, then nothing
     EXPECT_EQ(Finish(5, "Ann"), (Strings{"00009Bo", "00005Ann", "00000", "00000", "00000"}));
     // Fields out of range or not numbers, an empty line, a long name, then megabytes of junk.
-    WriteBytes(Table, TableBytes({"99999Max", "12a45Bob", "", "00001\x1b" + std::string(5000, 'z')}) +
-                          std::string(20'000'000, '\x7f'));
+    WriteBytes(Table,
+               TableBytes({"99999Max", "12a45Bob", "", "00001\x1b" + std::string(5000, 'z')}) +
+                   std::string(20'000'000, '\x7f'));
     Record.LoadHighScores();
     EXPECT_EQ(Record.HighScores, (Scores{0, 32767, 12, 0, 1, 0}));
     EXPECT_EQ(Record.HighNames[2], "Bob");
@@ -123,7 +126,8 @@ TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenO
 {
     fs::permissions(Program, ReadOnlyFolder);
     RunUnprivileged([&] {
-        EXPECT_EQ(Finish(1000, "Ann"), (Strings{"01200Orbulon", "01000Ann", "00900Rosie Red", "00600Bluebell", "00400Goldie"}));
+        EXPECT_EQ(Finish(1000, "Ann"),
+                  (Strings{"01200Orbulon", "01000Ann", "00900Rosie Red", "00600Bluebell", "00400Goldie"}));
         EXPECT_EQ(Finish(500, "Ann")[4], "00500Ann");
         EXPECT_EQ(PlainLines(Table), Shipped);
         EXPECT_EQ(Ui.Calls.size(), 2u);  // two prompts, no complaint

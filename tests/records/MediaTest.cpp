@@ -17,7 +17,8 @@ static QString In(const char* File) { return QString::fromStdString((Bin / File)
 TEST(GeneratedMedia, CellsAreBallsOfClearlyDifferentLightnessOnGreyAndTheIconARedDisc)
 {
     std::vector<int> Lightness;  // over the middle of each cell, for players who cannot go by hue
-    for (const char* File : {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp", "RedBall.bmp"}) {
+    for (const char* File :
+         {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp", "RedBall.bmp"}) {
         const QImage Cell(In(File));
         ASSERT_EQ(Cell.size(), QSize(20, 20)) << File;
         EXPECT_EQ(Cell.pixel(0, 0), qRgb(64, 64, 64)) << File;  // the corners show the board

@@ -40,7 +40,9 @@ TEST(StoredNames, EveryCharacterAndOddNameReadsBackAsShownAndKeepsTheTableFiveLi
     }
     EXPECT_EQ(Latin1ToUtf8("Ren\xe9"), "René");
     EXPECT_EQ(Utf8ToLatin1("€ \xc3 \xed\xa0\x80 \xc0\xaf"), "? ? ??? ??");  // beyond Latin-1, broken UTF-8
-    EXPECT_EQ(NameToRecord("Renée Ñ🙂\r\n\t"), "Ren\xe9" "e N????");  // Ñ there would scramble to LF
+    EXPECT_EQ(NameToRecord("Renée Ñ🙂\r\n\t"),
+              "Ren\xe9"
+              "e N????");  // Ñ there would scramble to LF
     EXPECT_EQ(NameToRecord("Zoe\xcc\x88"), "Zoe");  // a combining diaeresis is dropped
     EXPECT_EQ(NameToRecord(std::string(10000, 'x')).size(), MaxNameLength);
 }

@@ -46,9 +46,15 @@ public:
     std::string Name = "Tester";
 
     int MsgBox(const std::string& Text, const std::string&, MsgButtons, MsgIcon, int) override
-    { Said.push_back(Text); return ButtonOK; }
+    {
+        Said.push_back(Text);
+        return ButtonOK;
+    }
     std::string InputBox(const std::string& Prompt, const std::string&, const std::string&) override
-    { Said.push_back(Prompt); return Name; }
+    {
+        Said.push_back(Prompt);
+        return Name;
+    }
 };
 
 // Hands the next modal window, as soon as it is up, to Answer, which must close it.
@@ -65,4 +71,4 @@ inline void WhenModal(std::function<void(QWidget*)> Answer)
     Poll->start(10);
 }
 
-} // namespace orbulon::testing
+}  // namespace orbulon::testing

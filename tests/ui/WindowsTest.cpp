@@ -22,8 +22,9 @@ int CellWithPartner(const modGeneral& Game)
 {
     for (int Cell = 1; Cell <= 132; ++Cell) {
         const int Colour = Game.BallColour[Cell];
-        if (Colour != 0 && ((Cell % 11 != 0 && Game.BallColour[Cell + 1] == Colour) ||
-                            (Cell <= 121 && Game.BallColour[Cell + 11] == Colour)))
+        if (Colour != 0 &&
+            ((Cell % 11 != 0 && Game.BallColour[Cell + 1] == Colour) ||
+             (Cell <= 121 && Game.BallColour[Cell + 11] == Colour)))
             return Cell;
     }
     return 0;
@@ -97,11 +98,15 @@ public:
     }
     long CloseKey(RegHandle) override { return RegSuccess; }
     bool FileExists(const std::string& Path) override { return Path == Is.File; }
-    bool Start(const std::string& Program) override { Started.push_back(Program); return true; }
+    bool Start(const std::string& Program) override
+    {
+        Started.push_back(Program);
+        return true;
+    }
     std::string FindSystemInfoTool() override { return Is.NativeTool; }
 };
 
-} // namespace
+}  // namespace
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -230,9 +235,12 @@ private slots:
         QTest::addColumn<QString>("First");
         QTest::addColumn<QString>("Second");
         QTest::newRow("several lines") << Scrambled("ABCDEFGHIJ") + "\r\n" + Scrambled("not shown") + "\r\n"
-                                       << "ABCDEFGH" << "BCDEFGHI";
-        QTest::newRow("empty") << QByteArray("") << "" << "";
-        QTest::newRow("one character") << Scrambled("X") << "X" << "X";
+                                       << "ABCDEFGH"
+                                       << "BCDEFGHI";
+        QTest::newRow("empty") << QByteArray("") << ""
+                               << "";
+        QTest::newRow("one character") << Scrambled("X") << "X"
+                                       << "X";
     }
 
     void MarqueeScrollsTheFirstLineOfStringCfgUntilTheFirstNew()
@@ -273,8 +281,9 @@ private slots:
         Game.BallColour[121] = Game.BallColour[132] = 3;
         Click(132);
         Click(132);
-        QCOMPARE(Player.Said, (std::vector<std::string>{"There are no more possible moves available!     ",
-                                                        "Please enter your name.     ", "You got the high score!"}));
+        QCOMPARE(Player.Said,
+                 (std::vector<std::string>{"There are no more possible moves available!     ",
+                                           "Please enter your name.     ", "You got the high score!"}));
 
         // The table, opened again, is read afresh and rebuilt: the new score on top, once.
         ReadNextWindow(Seen);

@@ -30,10 +30,7 @@ void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
     QDialog::keyPressEvent(Event);
 }
 
-QString ToQString(const std::filesystem::path& Path)
-{
-    return QString::fromStdU16String(Path.u16string());
-}
+QString ToQString(const std::filesystem::path& Path) { return QString::fromStdU16String(Path.u16string()); }
 
 namespace {
 
@@ -50,7 +47,7 @@ QPixmap DrawnDisc(int Size)
     return Picture;
 }
 
-} // namespace
+}  // namespace
 
 QIcon GameIcon(const std::filesystem::path& ProgramFolder)
 {
@@ -84,4 +81,4 @@ void CentreOnScreen(QWidget& Window)
     Window.move(Left, Top);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -42,4 +42,4 @@ protected:
 // A path in the form Qt takes; the folder may hold any characters the system allows.
 QString ToQString(const std::filesystem::path& Path);
 
-} // namespace orbulon
+}  // namespace orbulon

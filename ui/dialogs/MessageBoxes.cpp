@@ -15,8 +15,8 @@ QString ShowLineBreaks(const std::string& Text)
     return Shown;
 }
 
-int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons,
-                         MsgIcon Icon, int DefaultButton)
+int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
+                         int DefaultButton)
 {
     QMessageBox Box(Owner);
     Box.setWindowTitle(QString::fromStdString(Title));
@@ -42,8 +42,7 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
     return Box.clickedButton() == OK ? ButtonOK : ButtonCancel;
 }
 
-std::string MessageBoxes::InputBox(const std::string& Prompt, const std::string& Title,
-                                   const std::string& Default)
+std::string MessageBoxes::InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default)
 {
     QInputDialog Box(Owner);
     Box.setWindowTitle(QString::fromStdString(Title));
@@ -56,4 +55,4 @@ std::string MessageBoxes::InputBox(const std::string& Prompt, const std::string&
     return Box.textValue().toStdString();
 }
 
-} // namespace orbulon
+}  // namespace orbulon

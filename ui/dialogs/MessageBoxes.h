@@ -20,11 +20,10 @@ public:
 
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
                MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) override;
-    std::string InputBox(const std::string& Prompt, const std::string& Title,
-                         const std::string& Default) override;
+    std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override;
 
 private:
     QWidget* Owner;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

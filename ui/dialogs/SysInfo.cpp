@@ -34,12 +34,11 @@ public:
 #ifdef _WIN32
 class WindowsRegistry : public Registry {
 public:
-    long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access,
-                 RegHandle& Key) override
+    long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access, RegHandle& Key) override
     {
         HKEY Opened = nullptr;
-        const long Result = RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(Root)),
-                                          SubKey.c_str(), 0, Access, &Opened);
+        const long Result =
+            RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(Root)), SubKey.c_str(), 0, Access, &Opened);
         Key = reinterpret_cast<RegHandle>(Opened);
         return Result;
     }
@@ -48,22 +47,19 @@ public:
     {
         DWORD ValueType = 0;
         DWORD Size = DataSize;
-        const long Result = RegQueryValueExA(reinterpret_cast<HKEY>(Key), ValueName.c_str(), nullptr,
-                                             &ValueType, reinterpret_cast<BYTE*>(Data), &Size);
+        const long Result = RegQueryValueExA(reinterpret_cast<HKEY>(Key), ValueName.c_str(), nullptr, &ValueType,
+                                             reinterpret_cast<BYTE*>(Data), &Size);
         Type = ValueType;
         DataSize = Size;
         return Result;
     }
-    long CloseKey(RegHandle Key) override
-    {
-        return Key ? RegCloseKey(reinterpret_cast<HKEY>(Key)) : RegSuccess;
-    }
+    long CloseKey(RegHandle Key) override { return Key ? RegCloseKey(reinterpret_cast<HKEY>(Key)) : RegSuccess; }
 };
 #endif
 
 const std::string Unavailable = "System Information is unavailable at this time.     ";
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<Registry> SystemRegistry()
 {
@@ -74,10 +70,7 @@ std::unique_ptr<Registry> SystemRegistry()
 #endif
 }
 
-bool DesktopLauncher::FileExists(const std::string& Path)
-{
-    return QFileInfo(QString::fromStdString(Path)).isFile();
-}
+bool DesktopLauncher::FileExists(const std::string& Path) { return QFileInfo(QString::fromStdString(Path)).isFile(); }
 
 bool DesktopLauncher::Start(const std::string& Program)
 {
@@ -86,8 +79,7 @@ bool DesktopLauncher::Start(const std::string& Program)
 
 const std::vector<std::string>& SystemInfoTools()
 {
-    static const std::vector<std::string> Tools{"hardinfo", "kinfocenter", "gnome-system-monitor",
-                                                "xfce4-taskmanager"};
+    static const std::vector<std::string> Tools{"hardinfo", "kinfocenter", "gnome-system-monitor", "xfce4-taskmanager"};
     return Tools;
 }
 
@@ -105,8 +97,8 @@ std::string DesktopLauncher::FindSystemInfoTool()
 #endif
 }
 
-bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal)
+bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                 std::string& KeyVal)
 {
     RegHandle Key = 0;
     if (Keys.OpenKey(KeyRoot, KeyName, RegKeyAccess, Key) != RegSuccess) {
@@ -149,8 +141,7 @@ void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui)
     if (GetKeyValue(Keys, RegLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", Path)) {
         if (Launcher.Start(Path))
             return;
-    } else if (GetKeyValue(Keys, RegLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                           Path)) {
+    } else if (GetKeyValue(Keys, RegLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", Path)) {
         const std::string Tool = Path + "\\MSINFO32.EXE";
         if (Launcher.FileExists(Tool) && Launcher.Start(Tool))
             return;
@@ -164,4 +155,4 @@ void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui)
     Ui.MsgBox(Unavailable, "Orbulon!");
 }
 
-} // namespace orbulon
+}  // namespace orbulon

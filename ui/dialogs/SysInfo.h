@@ -24,11 +24,10 @@ inline constexpr std::uint32_t RegBufferSize = 1024;
 class Registry {
 public:
     virtual ~Registry() = default;
-    virtual long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access,
-                         RegHandle& Key) = 0;
+    virtual long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access, RegHandle& Key) = 0;
     // Fills Data (DataSize bytes long on entry) and reports the bytes written in DataSize.
-    virtual long QueryValue(RegHandle Key, const std::string& ValueName, std::uint32_t& Type,
-                            char* Data, std::uint32_t& DataSize) = 0;
+    virtual long QueryValue(RegHandle Key, const std::string& ValueName, std::uint32_t& Type, char* Data,
+                            std::uint32_t& DataSize) = 0;
     virtual long CloseKey(RegHandle Key) = 0;
 };
 
@@ -57,11 +56,11 @@ public:
 const std::vector<std::string>& SystemInfoTools();
 
 // Reads one value as text into KeyVal; true when it was read.
-bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
+bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                 std::string& KeyVal);
 
 // The about window's "&System Info..." button: the tool the registry names, else one
 // installed on this desktop, else a message that there is none.
 void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui);
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -16,13 +16,15 @@ constexpr int VersionMajor = 1;
 constexpr int VersionMinor = 0;
 constexpr int VersionRevision = 0;
 
-} // namespace
+}  // namespace
 
-frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs* Ui,
-                   QWidget* Owner)
-    : QDialog(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Keys(Keys), Launcher(Launcher), Ui(Ui ? *Ui : OwnBoxes)
+frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs* Ui, QWidget* Owner)
+    : QDialog(Owner,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowCloseButtonHint),
+      Keys(Keys),
+      Launcher(Launcher),
+      Ui(Ui ? *Ui : OwnBoxes)
 {
     setWindowTitle(QStringLiteral("Orbulon! - About."));
     const QIcon Icon = GameIcon(Folders.Program);
@@ -56,14 +58,14 @@ frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& 
     lblTitle->setFont(TitleFont);
     lblTitle->setGeometry(70, 16, 259, 32);
 
-    lblVersion = new QLabel(QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision),
-                            this);
+    lblVersion =
+        new QLabel(QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision), this);
     lblVersion->setGeometry(70, 52, 259, std::max(15, lblVersion->sizeHint().height()));
 
-    lblDescription = new QLabel(
-        QStringLiteral("A puzzle of coloured balls: clear the joined groups of one colour, and the "
-                       "bigger the group, the more it scores."),
-        this);
+    lblDescription =
+        new QLabel(QStringLiteral("A puzzle of coloured balls: clear the joined groups of one colour, and the "
+                                  "bigger the group, the more it scores."),
+                   this);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setGeometry(70, 75, 259, 78);
@@ -83,10 +85,7 @@ frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& 
     CentreOnScreen(*this);
 }
 
-void frmAbout::StartSysInfo()
-{
-    orbulon::StartSysInfo(Keys, Launcher, Ui);
-}
+void frmAbout::StartSysInfo() { orbulon::StartSysInfo(Keys, Launcher, Ui); }
 
 void frmAbout::paintEvent(QPaintEvent* Event)
 {
@@ -98,4 +97,4 @@ void frmAbout::paintEvent(QPaintEvent* Event)
     Painter.fillRect(QRect(7, 164, 370, 2), Qt::white);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

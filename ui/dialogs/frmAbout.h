@@ -41,4 +41,4 @@ private:
     Dialogs& Ui;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -28,8 +28,9 @@ QString frmHelp::HelpText()
 }
 
 frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
-    : StaysOnEscape(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : StaysOnEscape(Owner,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Orbulon! - How To Play."));
     setWindowIcon(GameIcon(Folders.Program));
@@ -56,4 +57,4 @@ frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
     CentreOnScreen(*this);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

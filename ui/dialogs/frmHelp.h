@@ -22,4 +22,4 @@ public:
     static QString HelpText();
 };
 
-} // namespace orbulon
+}  // namespace orbulon

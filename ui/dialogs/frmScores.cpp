@@ -9,8 +9,9 @@
 namespace orbulon {
 
 frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
-    : StaysOnEscape(Owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    : StaysOnEscape(Owner,
+                    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                        Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Orbulon! - Scores."));
     setWindowIcon(GameIcon(Folders.Program));
@@ -51,4 +52,4 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
     CentreOnScreen(*this);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

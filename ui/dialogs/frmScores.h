@@ -23,4 +23,4 @@ public:
     QPushButton* cmdOK = nullptr;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

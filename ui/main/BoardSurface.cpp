@@ -26,17 +26,11 @@ void DrawOutline(QPainter& Painter, const QRect& Area, const QColor& Colour)
     Painter.fillRect(Area.right(), Area.top(), 1, Area.height(), Colour);
 }
 
-} // namespace
+}  // namespace
 
-QRect CellRect(int Index)
-{
-    return {14 + 21 * ColumnOf(Index), 253 - 21 * RowOf(Index), CellSize, CellSize};
-}
+QRect CellRect(int Index) { return {14 + 21 * ColumnOf(Index), 253 - 21 * RowOf(Index), CellSize, CellSize}; }
 
-QRect FrameRect(int Index)
-{
-    return CellRect(Index).adjusted(-1, -1, 1, 1);
-}
+QRect FrameRect(int Index) { return CellRect(Index).adjusted(-1, -1, 1, 1); }
 
 BallPicture::BallPicture(int Index, QWidget* Parent) : QWidget(Parent), Index(Index)
 {
@@ -103,4 +97,4 @@ void BoardSurface::paintEvent(QPaintEvent* Event)
             DrawOutline(Painter, FrameRect(Index), FrameOutline);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

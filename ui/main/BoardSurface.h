@@ -59,4 +59,4 @@ private:
     std::array<bool, BoardCells + 1> Frames{};  // element 0 is never used
 };
 
-} // namespace orbulon
+}  // namespace orbulon

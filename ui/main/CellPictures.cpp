@@ -15,15 +15,15 @@ const QColor BlankCell(64, 64, 64);
 
 // Plain colours for the stand-in balls, close to those of the bitmaps.
 const std::array<QColor, 6> StandInColours{
-    BlankCell,            // empty
-    QColor(160, 32, 200), // purple
+    BlankCell,  // empty
+    QColor(160, 32, 200),  // purple
     QColor(32, 64, 230),  // blue
     QColor(240, 220, 0),  // yellow
-    QColor(0, 190, 40),   // green
+    QColor(0, 190, 40),  // green
     QColor(220, 20, 20),  // red
 };
 
-} // namespace
+}  // namespace
 
 std::string BitmapFile(int Colour)
 {
@@ -59,4 +59,4 @@ QPixmap LoadCellPicture(const std::filesystem::path& Folder, int Colour)
     return Picture;
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -21,4 +21,4 @@ QPixmap LoadCellPicture(const std::filesystem::path& Folder, int Colour);
 // The stand-in for a cell whose bitmap cannot be read.
 QPixmap DrawnCellPicture(int Colour);
 
-} // namespace orbulon
+}  // namespace orbulon

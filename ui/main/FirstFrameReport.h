@@ -30,8 +30,7 @@ inline void ReportFirstFrameIfAsked()
                 // The whole window is painted and flushed in this one pass; report after it.
                 QTimer::singleShot(0, QCoreApplication::instance(), [] {
                     const auto Now = std::chrono::steady_clock::now().time_since_epoch();
-                    std::printf("first-frame %lld\n",
-                                static_cast<long long>(std::chrono::nanoseconds(Now).count()));
+                    std::printf("first-frame %lld\n", static_cast<long long>(std::chrono::nanoseconds(Now).count()));
                     std::fflush(stdout);
                     QCoreApplication::quit();
                 });
@@ -45,4 +44,4 @@ inline void ReportFirstFrameIfAsked()
     QCoreApplication::instance()->installEventFilter(new Watch(QCoreApplication::instance()));
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -47,7 +47,7 @@ std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Width)
     return Value;
 }
 
-} // namespace
+}  // namespace
 
 bool SoundDevice::PlayableWave(const std::filesystem::path& File)
 {
@@ -74,7 +74,7 @@ bool SoundDevice::PlayableWave(const std::filesystem::path& File)
             const auto Rate = LittleEndian(Bytes, Body + 4, 4);
             const auto Bits = LittleEndian(Bytes, Body + 14, 2);
             FormatFine = (Format == 1 || Format == 3) && Channels >= 1 && Channels <= 2 && Rate >= 4000 &&
-                         Rate <= 192000 && (Format == 3 ? Bits == 32 : (Bits == 8 || Bits == 16 || Bits == 32));
+                Rate <= 192000 && (Format == 3 ? Bits == 32 : (Bits == 8 || Bits == 16 || Bits == 32));
         } else if (Id == "data") {
             return FormatFine && Size > 0;
         }
@@ -116,4 +116,4 @@ void SoundDevice::SoundNext()
         Gap = 0;
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -52,4 +52,4 @@ private:
     int BurstSounded = 0;
 };
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -53,7 +53,7 @@ QFont SevenSegmentFace()
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-} // namespace
+}  // namespace
 
 frmMain::frmMain(QWidget* Parent) : frmMain(InstalledFolders(), OwnRandom, nullptr, Parent) {}
 
@@ -148,29 +148,22 @@ void frmMain::OpenSoundDevice(SoundDevice& Device, const char* File)
     Device.Command("Open");
 }
 
-void frmMain::picBall_Click(int Index)
-{
-    General.picBall_Click(Index);
-}
+void frmMain::picBall_Click(int Index) { General.picBall_Click(Index); }
 
 void frmMain::FileMenuItem_Click(int Index)
 {
     switch (Index) {
-    case 1:
-        General.NewGame();
-        break;
+    case 1: General.NewGame(); break;
     case 3:
         if (General.GameInProgress) {
             General.Response = static_cast<std::int16_t>(MsgBox("Are you sure you want to exit?     ", "Orbulon",
-                                                                MsgButtons::OKCancel, MsgIcon::Question,
-                                                                ButtonCancel));
+                                                                MsgButtons::OKCancel, MsgIcon::Question, ButtonCancel));
             if (General.Response != ButtonOK)
                 break;
         }
         close();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -182,9 +175,7 @@ void frmMain::HelpMenuItem_Click(int Index)
         Window.exec();
         break;
     }
-    case 2:
-        General.Response = static_cast<std::int16_t>(MsgBox(General.CensusText(), "Orbulon!"));
-        break;
+    case 2: General.Response = static_cast<std::int16_t>(MsgBox(General.CensusText(), "Orbulon!")); break;
     case 3: {
         frmScores Window(Places, this);
         Window.exec();
@@ -197,61 +188,35 @@ void frmMain::HelpMenuItem_Click(int Index)
         Window.exec();
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
-void frmMain::tmrScroll_Timer()
-{
-    General.MarqueeTick();
-}
+void frmMain::tmrScroll_Timer() { General.MarqueeTick(); }
 
-void frmMain::DrawCell(int Index, int Colour)
-{
-    picBall[Index]->SetPicture(LoadCellPicture(Places.Program, Colour));
-}
+void frmMain::DrawCell(int Index, int Colour) { picBall[Index]->SetPicture(LoadCellPicture(Places.Program, Colour)); }
 
 void frmMain::SetToolTip(int Index, const std::string& Text)
 {
     picBall[Index]->setToolTip(QString::fromStdString(Text));
 }
 
-void frmMain::ShowHighlight(int Index)
-{
-    Board->SetFrame(Index, true);
-}
+void frmMain::ShowHighlight(int Index) { Board->SetFrame(Index, true); }
 
-void frmMain::HideHighlight(int Index)
-{
-    Board->SetFrame(Index, false);
-}
+void frmMain::HideHighlight(int Index) { Board->SetFrame(Index, false); }
 
-bool frmMain::HighlightShown(int Index) const
-{
-    return Board->FrameShown(Index);
-}
+bool frmMain::HighlightShown(int Index) const { return Board->FrameShown(Index); }
 
-void frmMain::SetScoreText(const std::string& Text)
-{
-    txtScore->setText(QString::fromStdString(Text));
-}
+void frmMain::SetScoreText(const std::string& Text) { txtScore->setText(QString::fromStdString(Text)); }
 
 void frmMain::SetScoreAlignment(ScoreAlignment Alignment)
 {
-    txtScore->setAlignment((Alignment == ScoreAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
-                           Qt::AlignVCenter);
+    txtScore->setAlignment((Alignment == ScoreAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
-void frmMain::SetHintVisible(bool Visible)
-{
-    HelpMenuItem[2]->setVisible(Visible);
-}
+void frmMain::SetHintVisible(bool Visible) { HelpMenuItem[2]->setVisible(Visible); }
 
-void frmMain::StopMarquee()
-{
-    tmrScroll.stop();
-}
+void frmMain::StopMarquee() { tmrScroll.stop(); }
 
 void frmMain::SoundCommand(SoundCue Cue, const std::string& Command)
 {
@@ -269,4 +234,4 @@ std::string frmMain::InputBox(const std::string& Prompt, const std::string& Titl
     return Answers.InputBox(Prompt, Title, Default);
 }
 
-} // namespace orbulon
+}  // namespace orbulon

@@ -41,7 +41,8 @@ public:
     SoundDevice mmClick;
     SoundDevice mmClear;
     std::array<QAction*, 4> FileMenuItem{};  // 1 "&New", 2 separator, 3 "E&xit"
-    std::array<QAction*, 6> HelpMenuItem{};  // 1 "How To &Play", 2 "Hi&nt", 3 "&Show High Scores", 4 separator, 5 "&About"
+    std::array<QAction*, 6>
+        HelpMenuItem{};  // 1 "How To &Play", 2 "Hi&nt", 3 "&Show High Scores", 4 separator, 5 "&About"
 
     const GameFolders& Folders() const { return Places; }
 
@@ -65,8 +66,7 @@ public:
     // Dialogs
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
                MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) override;
-    std::string InputBox(const std::string& Prompt, const std::string& Title,
-                         const std::string& Default) override;
+    std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override;
 
 private:
     // The high-score step at the end of a game, asking through this window's boxes.
@@ -97,4 +97,4 @@ private:
     modGeneral General;
 };
 
-} // namespace orbulon
+}  // namespace orbulon
