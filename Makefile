@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README, and a few more for maintainers.
 BUILD ?= build
 CMAKE_FLAGS ?=

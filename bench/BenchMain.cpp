@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks' entry: one Qt application for the window cases, then Google Benchmark.
 #include <benchmark/benchmark.h>
 

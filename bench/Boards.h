@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boards the benchmarks play on: the worst cases of the selection, the clear and the collapse.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: an empty main window of the game's fixed size with a menu bar,
 // built the same way as the game, so that start-up figures can be read against it.
 #include "FirstFrameReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's procedures on their worst boards, with the recording window of the logic's tests.
 #include "Boards.h"
 

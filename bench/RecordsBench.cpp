@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files: scrambling the longest line a file may hold, and the high-score table on disk.
 #include "HighScoreRecord.h"
 #include "HighScoreTable.h"

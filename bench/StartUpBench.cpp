@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from starting the process to the first painted frame of its window, and the
 // process's peak resident memory, for the game and for an empty window of ours, launched
 // in turn so that both meet the same moment's machine.

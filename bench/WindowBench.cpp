@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, offscreen, with the bitmaps read from their files as the game does:
 // from a mouse click on a cell to the window repainted, for the worst clicks and for New.
 #include "Boards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a scratch folder for real files and a check that stops the run.
 #pragma once
 

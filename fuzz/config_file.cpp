@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the reading of "Config.cfg" from its bytes: any bytes, any line ends, any length.
 // Whatever the file holds, every rank reads as a score and a name, and the table written
 // back reads as the same table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes "Config.cfg" on disk: loading it, and the rewrite that follows a new score. Whatever
 // the file holds, a score that enters keeps every entry the loader could read, and a score
 // that does not leaves the file byte for byte as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the reading of "String.cfg": any bytes, any line ends, any length.
 #include "DataFiles.h"
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the mapping of a typed name onto its record line: any bytes, as the input box
 // might hand them over (broken UTF-8 included), must keep "Config.cfg" five lines and read
 // back exactly as the table promises to show it.

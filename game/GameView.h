@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game logic asks of the main window, and of the high-score record.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random sources behind the deal.
 #include "Random.h"
 

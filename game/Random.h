@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a deal's colours come from: the clock for play, a fixed seed for tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's procedures: the deal, the click, the selection sweeps, the fall and the collapse.
 #include "modGeneral.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's state and procedures: dealing, selecting, clearing, collapsing, ending.
 #pragma once
 

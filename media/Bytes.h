@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian writers for the headers of the bitmap, icon and wave files.
 #pragma once
 

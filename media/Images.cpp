@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the balls with antialiasing and writing them as BMP and ICO files.
 #include "Images.h"
 

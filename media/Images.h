@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell bitmaps and the window icon, drawn by our own generator.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the game's own media and data files beside the program at build time.
 //
 //   orbulon_mediagen media FOLDER   the bitmaps, the icon, the waves and "String.cfg"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesising the click and the pop, and writing them as wave files.
 #include "Sounds.h"
 

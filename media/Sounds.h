@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two sound cues, synthesised: 16-bit PCM mono wave files at 44100 Hz.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the data files' bytes: the head of a file, its lines, the marquee line.
 #include "DataFiles.h"
 

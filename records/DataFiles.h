@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the marquee line of "String.cfg", and the head and lines of any data file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two modal boxes that the game's procedures put in front of the player.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score step: reading "Config.cfg", placing a score, and replacing the file safely.
 #include "HighScoreRecord.h"
 

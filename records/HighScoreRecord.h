@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five-entry high-score table kept scrambled in "Config.cfg".
 #pragma once
 

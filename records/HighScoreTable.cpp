@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, placing and writing the entries of the high-score table.
 #include "HighScoreTable.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five-entry high-score table and its bytes in "Config.cfg", without any file access.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-by-line scrambling shared by "String.cfg" and "Config.cfg".
 #include "Scramble.h"
 

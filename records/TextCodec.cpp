@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Latin-1 <-> UTF-8, and the mapping of a typed name onto its place in "Config.cfg".
 #include "TextCodec.h"
 

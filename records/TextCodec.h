@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving text between the data files' single-byte (Latin-1) bytes and the game's UTF-8.
 #pragma once
 

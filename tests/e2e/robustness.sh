@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X server, in a folder of its own that one thing has gone wrong
 # with: it must start, take a group after File > New, leave by File > Exit, and keep the
 # stored scores byte for byte.

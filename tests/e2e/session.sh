@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Steps the end-to-end tests share: a private X server, the game's window, its pixels.
 # Sourced by a test that has set $work (its scratch folder) and defined fail().
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every input of a fuzz target's corpus through the target's own checks, once each,
 // so that what a fuzzer found once stays fixed in every ordinary and sanitizer build.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking a group: the score, the fall inside each column, and the collapse of empty columns.
 #include "FakeView.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click's decision table and the end of a game when no move is left.
 #include "FakeView.h"
 

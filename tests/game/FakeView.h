@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that records what the game asked of it, for the logic's tests.
 #pragma once
 

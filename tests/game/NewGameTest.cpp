@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal, the marquee's ticks and the colour census.
 #include "FakeView.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and framing a group, and the points it shows.
 #include "FakeView.h"
 

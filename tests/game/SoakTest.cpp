@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many seeded games played to the end through the click, the board checked after every click.
 #include "FakeView.h"
 

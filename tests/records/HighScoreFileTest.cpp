@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score step at a game's end, on real files in a scratch folder: the table it
 // writes, and how it copes with damaged, missing and unwritable tables without losing a score.
 #include "HighScoreRecord.h"

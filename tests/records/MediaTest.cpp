@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media our generator puts beside the program decode as the game will read them, and
 // the marquee line is read from any "String.cfg".
 #include "DataFiles.h"

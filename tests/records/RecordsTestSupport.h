@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the records tests: a scripted Dialogs, scratch folders, raw table files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrambling of the data files and the names kept in them.
 #include "DataFiles.h"
 #include "HighScoreTable.h"

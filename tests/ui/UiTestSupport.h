@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests (and the window benchmark) share: a headless display, a private
 // copy of the media, and stand-ins for the player at the message and input boxes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows as the player meets them: the board and its clicks, the menus, the
 // marquee, pictures and sounds, the boxes and the three secondary windows.
 #include "UiTestSupport.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X server: found by its title, a new game chosen from
 # the File menu by keyboard, a ball clicked, and the screen read back at a few pixels.
 # Usage: end-to-end.sh path/to/orbulon [folder-for-screenshots]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window of the game shares: where its files lie, its icon, its placement.
 #include "GameWindows.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's modal message and input boxes, as Qt shows them.
 #include "MessageBoxes.h"
 

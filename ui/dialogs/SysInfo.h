@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and starting the system's information tool for the about window.
 #pragma once
 

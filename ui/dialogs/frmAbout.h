@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: title, version, what the game is, who made it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The how-to-play window: the rules in ten lines.
 #include "frmHelp.h"
 

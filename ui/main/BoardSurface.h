@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's client area: the board's cells, their frames and the score box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the board's cells, read from their bitmap files.
 #pragma once
 

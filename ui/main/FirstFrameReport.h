@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up benchmark's finishing line: the moment a window is first on screen.
 #pragma once
 

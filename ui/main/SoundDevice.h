@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sound cue's device: one wave file, opened once, played on command.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the score box, the menus, the marquee and the sounds.
 #include "frmMain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orbulon: a puzzle of coloured balls in one window.
 #include "FirstFrameReport.h"
 #include "frmMain.h"
