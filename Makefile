@@ -7,19 +7,19 @@ CMAKE_FLAGS ?=
 
 all: build
 
+# Only builds: the packages it needs are installed by `make run` and `make test`.
 build:
-	@scripts/install-deps build
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
 
 run:
-	@scripts/install-deps run
+	@scripts/install-deps build run
 	$(MAKE) --no-print-directory build
 	$(BUILD)/bin/orbulon
 
 # Every test, headless: the window tests draw offscreen, the end-to-end test under Xvfb.
 test:
-	@scripts/install-deps test
+	@scripts/install-deps build test
 	$(MAKE) --no-print-directory build
 	scripts/run-tests $(BUILD)
 
@@ -56,9 +56,10 @@ FUZZ_SECONDS ?= 60
 
 fuzz:
 	@scripts/install-deps build fuzz
-	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
-	cmake --build $(FUZZ_BUILD) -j2
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DORBULON_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j2 --target fuzzers
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# Every build folder the targets above make.
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

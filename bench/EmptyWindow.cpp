@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: an empty main window of the game's fixed size with a menu bar,
 // built the same way as the game, so that start-up figures can be read against it.
+#include "BoardLayout.h"
 #include "FirstFrameReport.h"
 
 #include <QApplication>
@@ -16,10 +17,10 @@ int main(int argc, char* argv[])
     Window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
     Window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
     auto* Client = new QWidget;
-    Client->setFixedSize(257, 348);  // the game's client area
+    Client->setFixedSize(orbulon::ClientWidth, orbulon::ClientHeight);
     Window.setCentralWidget(Client);
     Window.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    orbulon::ReportFirstFrameIfAsked();
+    orbulon::ReportFirstFrame();
     Window.show();
     return App.exec();
 }

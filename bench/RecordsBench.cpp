@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data files: scrambling the longest line a file may hold, and the high-score table on disk.
+#include "GameFiles.h"
 #include "HighScoreRecord.h"
 #include "HighScoreTable.h"
 #include "Scramble.h"
@@ -71,7 +72,7 @@ public:
     fs::path Program() const { return Root / "program"; }
     fs::path User() const { return Root / "user"; }
     // The table as first shipped, so every recorded score enters at the same rank.
-    void Reset() const { std::ofstream(Program() / TableFileName, std::ios::binary | std::ios::trunc) << Shipped; }
+    void Reset() const { std::ofstream(Program() / TableFile, std::ios::binary | std::ios::trunc) << Shipped; }
 
 private:
     fs::path Root;
@@ -79,7 +80,7 @@ private:
 };
 
 // The player at the end of a game: keeps the offered name, reads the messages.
-class Player : public Dialogs {
+class Player : public PlayerPrompts {
 public:
     int MsgBox(const std::string&, const std::string&, MsgButtons, MsgIcon, int) override { return ButtonOK; }
     std::string InputBox(const std::string&, const std::string&, const std::string& Default) override

@@ -2,6 +2,8 @@
 // Start-up: from starting the process to the first painted frame of its window, and the
 // process's peak resident memory, for the game and for an empty window of ours, launched
 // in turn so that both meet the same moment's machine.
+#include "GameFiles.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -89,7 +91,6 @@ std::optional<Launch> StartOnce(const char* Program)
 // programs' figures and their ratios as counters.
 void StartUpAgainstEmptyWindow(benchmark::State& State, const char* Program)
 {
-    setenv("ORBULON_REPORT_FIRST_FRAME", "1", 1);
     double GameSeconds = 0, EmptySeconds = 0, GameMiB = 0, EmptyMiB = 0;
     for (auto _ : State) {
         const auto Empty = StartOnce(ORBULON_BASELINE);
@@ -122,9 +123,10 @@ void StartUp_GameWithoutWaveFilesAgainstEmptyWindow(benchmark::State& State)
         if (!mkdtemp(Template.data()))
             std::abort();
         const fs::path Folder = Template, Built = fs::path(ORBULON_PROGRAM).parent_path();
-        for (const char* File : {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp",
-                                 "RedBall.bmp", "Orbulon.ico", "String.cfg", "Config.cfg"})
-            fs::copy_file(Built / File, Folder / File);
+        for (std::string_view File : MediaFiles)
+            if (File != ClickWaveFile && File != ClearWaveFile)
+                fs::copy_file(Built / File, Folder / File);
+        fs::copy_file(Built / TableFile, Folder / TableFile);
         fs::copy_file(ORBULON_PROGRAM, Folder / "orbulon");
         std::atexit([] {
             std::error_code Error;

@@ -3,6 +3,7 @@
 // from a mouse click on a cell to the window repainted, for the worst clicks and for New.
 #include "Boards.h"
 #include "CellPictures.h"
+#include "GameFiles.h"
 #include "HighScoreTable.h"
 #include "UiTestSupport.h"
 #include "frmMain.h"
@@ -56,7 +57,7 @@ public:
         HighScoreTable Table;
         for (int Rank = 1; Rank <= TableRanks; ++Rank)
             Table.Scores[Rank] = 32767;
-        std::ofstream(Media.Folders().Program / TableFileName, std::ios::binary) << FormatHighScoreTable(Table);
+        std::ofstream(Media.Folders().Program / TableFile, std::ios::binary) << FormatHighScoreTable(Table);
         Game.show();
         if (!QTest::qWaitForWindowExposed(&Game))
             std::abort();

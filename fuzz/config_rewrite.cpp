@@ -2,10 +2,11 @@
 // Fuzzes "Config.cfg" on disk: loading it, and the rewrite that follows a new score. Whatever
 // the file holds, a score that enters keeps every entry the loader could read, and a score
 // that does not leaves the file byte for byte as it was.
-#include "Dialogs.h"
 #include "FuzzSupport.h"
+#include "GameFiles.h"
 #include "HighScoreRecord.h"
 #include "HighScoreTable.h"
+#include "PlayerPrompts.h"
 #include "TextCodec.h"
 
 #include <cstddef>
@@ -28,7 +29,7 @@ std::string ReadAll(const std::filesystem::path& Path)
 }
 
 // The player at the end of a game: types a name, reads the messages.
-class Player : public Dialogs {
+class Player : public PlayerPrompts {
 public:
     int MsgBox(const std::string&, const std::string&, MsgButtons, MsgIcon, int) override { return ButtonOK; }
     std::string InputBox(const std::string&, const std::string&, const std::string&) override { return "Fuzz"; }
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     std::error_code Error;
     std::filesystem::remove_all(User, Error);
     std::filesystem::create_directories(Program);
-    WriteFile(Program / TableFileName, Bytes);
+    WriteFile(Program / TableFile, Bytes);
 
     HighScoreRecord Record(Program, User);
     Record.LoadHighScores();
@@ -66,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     Record.RecordHighScore(BestScore, Name, Ui);
     FUZZ_CHECK(Name == "Fuzz");
     FUZZ_CHECK(SameTable(Expected, Record));
-    FUZZ_CHECK(Record.TablePath() == Program / TableFileName);
-    const std::string Stored = ReadAll(Program / TableFileName);
+    FUZZ_CHECK(Record.TablePath() == Program / TableFile);
+    const std::string Stored = ReadAll(Program / TableFile);
     if (Rank == 0)
         FUZZ_CHECK(Stored == Bytes);  // byte for byte as it was
     else

@@ -2,6 +2,7 @@
 // Fuzzes the reading of "String.cfg": any bytes, any line ends, any length.
 #include "DataFiles.h"
 #include "FuzzSupport.h"
+#include "GameFiles.h"
 #include "Scramble.h"
 
 #include <cstddef>
@@ -37,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     FUZZ_CHECK(ScrambleText(Plain) == Line);
 
     // The real file: the same line, cut to the longest line the marquee can hold.
-    WriteFile(ScratchFolder() / "String.cfg", Bytes);
-    const std::string Marquee = ReadMarqueeText(ScratchFolder());
+    WriteFile(ScratchFolder() / MarqueeFile, Bytes);
+    const std::string Marquee = ReadMarqueeText(ScratchFolder() / MarqueeFile);
     FUZZ_CHECK(Marquee == Plain.substr(0, MaxLineLength));
     return 0;
 }

@@ -2,7 +2,7 @@
 // Where a deal's colours come from: the clock for play, a fixed seed for tests.
 #pragma once
 
-#include "GameView.h"
+#include "RandomSource.h"
 
 #include <cstdint>
 #include <random>

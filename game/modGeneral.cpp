@@ -2,6 +2,7 @@
 // The game's procedures: the deal, the click, the selection sweeps, the fall and the collapse.
 #include "modGeneral.h"
 
+#include "GameInfo.h"
 #include "TextCodec.h"
 
 #include <cassert>
@@ -12,7 +13,7 @@ namespace orbulon {
 
 namespace {
 
-const std::string Title = "Orbulon!";
+const std::string Title(GameTitle);
 const std::string NoMovesMessage = "There are no more possible moves available!     ";
 const std::string MaxScoreMessage = "YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     ";
 const std::string MaxScoreText = "*17292 *";

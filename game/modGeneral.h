@@ -2,7 +2,10 @@
 // The game's state and procedures: dealing, selecting, clearing, collapsing, ending.
 #pragma once
 
+#include "BoardLayout.h"
 #include "GameView.h"
+#include "HighScoreStep.h"
+#include "RandomSource.h"
 
 #include <array>
 #include <cstdint>
@@ -10,9 +13,6 @@
 
 namespace orbulon {
 
-inline constexpr int Columns = 11;
-inline constexpr int Rows = 12;
-inline constexpr int Cells = Columns * Rows;  // 132
 inline constexpr std::int16_t MaxScore = 17292;  // 132 x 131: a one-colour board in one move
 
 // Colour codes of BallColour.

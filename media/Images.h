@@ -2,18 +2,17 @@
 // The cell bitmaps and the window icon, drawn by our own generator.
 #pragma once
 
+#include "BoardLayout.h"
+
 #include <cstdint>
 #include <string>
 
 namespace orbulon::media {
 
-struct Rgb {
-    std::uint8_t R = 0, G = 0, B = 0;
-};
+using orbulon::Rgb;
 
 // The window's background, which shows between the cells and fills the blank cell.
-inline constexpr Rgb Background{64, 64, 64};
-inline constexpr int CellSize = 20;
+inline constexpr Rgb Background = BoardBackground;
 
 // A 20 x 20, 24-bit BMP file: a shaded ball of Base on the background, or the blank cell.
 std::string BallBitmap(Rgb Base);

@@ -3,6 +3,8 @@
 //
 //   orbulon_mediagen media FOLDER   the bitmaps, the icon, the waves and "String.cfg"
 //   orbulon_mediagen table FOLDER   the shipped "Config.cfg", only if FOLDER has none yet
+#include "BoardLayout.h"
+#include "GameFiles.h"
 #include "HighScoreTable.h"
 #include "Images.h"
 #include "Scramble.h"
@@ -43,24 +45,21 @@ bool MakeMedia(const fs::path& Folder)
     // blue, red, purple), so that players who confuse red and green, or blue and purple,
     // still tell every ball apart. The purple is as dark as the board; its highlight and
     // shading still set it off.
-    struct Ball {
-        const char* File;
-        Rgb Colour;
+    // By colour code, 1 to 5.
+    const Rgb Balls[] = {
+        {88, 28, 140},  // purple: lightness (CIE L*) about 26
+        {64, 156, 255},  // blue: 63
+        {255, 236, 72},  // yellow: 92
+        {100, 216, 88},  // green: 78
+        {212, 32, 26},  // red: 46
     };
-    const Ball Balls[] = {
-        {"PurpleBall.bmp", {88, 28, 140}},  // lightness (CIE L*) about 26
-        {"BlueBall.bmp", {64, 156, 255}},  // 63
-        {"YellowBall.bmp", {255, 236, 72}},  // 92
-        {"GreenBall.bmp", {100, 216, 88}},  // 78
-        {"RedBall.bmp", {212, 32, 26}},  // 46
-    };
-    bool Ok = WriteFile(Folder / "Blank.bmp", BlankBitmap());
-    for (const Ball& b : Balls)
-        Ok = WriteFile(Folder / b.File, BallBitmap(b.Colour)) && Ok;
-    Ok = WriteFile(Folder / "Orbulon.ico", RedBallIcon()) && Ok;
-    Ok = WriteFile(Folder / "Click.wav", ClickWave()) && Ok;
-    Ok = WriteFile(Folder / "Clear.wav", ClearWave()) && Ok;
-    Ok = WriteFile(Folder / "String.cfg", ScrambleText(MarqueeText) + "\r\n") && Ok;
+    bool Ok = WriteFile(Folder / BitmapFile(0), BlankBitmap());
+    for (int Colour = 1; Colour <= 5; ++Colour)
+        Ok = WriteFile(Folder / BitmapFile(Colour), BallBitmap(Balls[Colour - 1])) && Ok;
+    Ok = WriteFile(Folder / IconFile, RedBallIcon()) && Ok;
+    Ok = WriteFile(Folder / ClickWaveFile, ClickWave()) && Ok;
+    Ok = WriteFile(Folder / ClearWaveFile, ClearWave()) && Ok;
+    Ok = WriteFile(Folder / MarqueeFile, ScrambleText(MarqueeText) + "\r\n") && Ok;
     return Ok;
 }
 
@@ -70,7 +69,7 @@ bool MakeMedia(const fs::path& Folder)
 bool MakeTable(const fs::path& Folder)
 {
     std::error_code Error;
-    if (fs::symlink_status(Folder / TableFileName, Error).type() != fs::file_type::not_found)
+    if (fs::symlink_status(Folder / TableFile, Error).type() != fs::file_type::not_found)
         return true;
     HighScoreTable Table;
     const char* Names[] = {"Orbulon", "Rosie Red", "Bluebell", "Goldie", "Fern"};
@@ -80,7 +79,7 @@ bool MakeTable(const fs::path& Folder)
         Table.Names[Rank] = Names[Rank - 1];
     }
     const std::string Bytes = FormatHighScoreTable(Table);
-    const fs::path Path = Folder / TableFileName;
+    const fs::path Path = Folder / TableFile;
     std::FILE* File = std::fopen(Path.c_str(), "wbx");
     if (!File)
         return fs::exists(Path);  // someone else made it first: theirs stands

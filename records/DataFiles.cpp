@@ -60,10 +60,10 @@ FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes)
     return Head;
 }
 
-std::string ReadMarqueeText(const std::filesystem::path& Folder)
+std::string ReadMarqueeText(const std::filesystem::path& File)
 {
     // A line end may follow the longest line the marquee can hold; nothing further is needed.
-    const FileHead Head = ReadFileHead(Folder / "String.cfg", MaxLineLength + 2);
+    const FileHead Head = ReadFileHead(File, MaxLineLength + 2);
     std::string Line = FirstLine(Head.Bytes);
     if (Line.size() > MaxLineLength)
         Line.resize(MaxLineLength);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading the marquee line of "String.cfg", and the head and lines of any data file.
+// Reading the marquee line, and the head and lines of any data file.
 #pragma once
 
 #include <cstddef>
@@ -13,9 +13,9 @@ namespace orbulon {
 // The first line of a file's bytes, without its line end (CR LF, LF or a lone CR).
 std::string FirstLine(std::string_view Bytes);
 
-// The unscrambled first line of "String.cfg" in Folder, as single-byte (Latin-1) text.
+// The unscrambled first line of the marquee's data file, as single-byte (Latin-1) text.
 // A missing or unreadable file gives an empty text: the marquee then stays blank.
-std::string ReadMarqueeText(const std::filesystem::path& Folder);
+std::string ReadMarqueeText(const std::filesystem::path& File);
 
 // Line positions are 16-bit in the game (the marquee's MarqueePos), so no line is longer;
 // the marquee line is cut to this length.

@@ -3,6 +3,8 @@
 #include "HighScoreRecord.h"
 
 #include "DataFiles.h"
+#include "GameFiles.h"
+#include "GameInfo.h"
 #include "HighScoreTable.h"
 
 #include <QFile>
@@ -18,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string GameTitle = "Orbulon!";
+const std::string Title(GameTitle);
 const std::string NamePrompt = "Please enter your name.     ";
 const std::string HighScoreMessage = "You got the high score!";
 const std::string SaveFailedMessage = "Sorry, your score could not be saved.     ";
@@ -68,7 +70,7 @@ bool SaveTable(const LoadedTable& Current, const HighScoreTable& Table, const fs
     const std::string Bytes = FormatHighScoreTable(Table);
     if (Current.State != FileState::Unreadable && WriteTable(Current.Path, Bytes))
         return true;
-    const fs::path UserTable = UserFolder / TableFileName;
+    const fs::path UserTable = UserFolder / TableFile;
     if (UserFolder.empty() || Current.Path == UserTable)
         return false;
     std::error_code Error;
@@ -93,7 +95,7 @@ public:
                 std::error_code Error;
                 fs::create_directories(Folder, Error);
             }
-            auto Candidate = std::make_unique<QLockFile>(QtPath(Folder / TableLockName));
+            auto Candidate = std::make_unique<QLockFile>(QtPath(Folder / TableLockFile));
             if (Candidate->tryLock(LockWaitMs)) {
                 Held = std::move(Candidate);
                 return;
@@ -123,30 +125,30 @@ std::filesystem::path HighScoreRecord::TablePath() const
 {
     // Once the table has moved to the player's folder, that copy is the table for good.
     if (!UserFolder.empty()) {
-        const fs::path UserTable = UserFolder / TableFileName;
+        const fs::path UserTable = UserFolder / TableFile;
         std::error_code Error;
         const auto Type = fs::symlink_status(UserTable, Error).type();
         if (Type != fs::file_type::not_found && Type != fs::file_type::none)
             return UserTable;
     }
-    return ProgramFolder / TableFileName;
+    return ProgramFolder / TableFile;
 }
 
 void HighScoreRecord::LoadHighScores() { Adopt(*this, ReadTable(TablePath()).Table); }
 
-void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerName, Dialogs& Ui)
+void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerName, PlayerPrompts& Ui)
 {
     LoadHighScores();
     // Asked at every game's end, even for a score that will not enter; the answer, empty
     // after Cancel, is the next default.
-    PlayerName = Ui.InputBox(NamePrompt, GameTitle, PlayerName);
+    PlayerName = Ui.InputBox(NamePrompt, Title, PlayerName);
 
     HighScoreTable Table{HighScores, HighNames};
     const int Rank = PlaceScore(Table, Score, PlayerName);
     if (Rank == 0)
         return;  // the file is not touched at all
     if (Rank == 1)
-        Ui.MsgBox(HighScoreMessage, GameTitle);
+        Ui.MsgBox(HighScoreMessage, Title);
 
     // Another copy of the game may have written the table while the boxes were open, so the
     // score is placed again in a fresh reading, under the lock, and written at once.
@@ -164,7 +166,7 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
     } else {
         // The old table stays as it was, on disk and on show; the player hears of it once.
         Adopt(*this, Fresh.Table);
-        Ui.MsgBox(SaveFailedMessage, GameTitle);
+        Ui.MsgBox(SaveFailedMessage, Title);
     }
 }
 

@@ -2,7 +2,7 @@
 // The five-entry high-score table kept scrambled in "Config.cfg".
 #pragma once
 
-#include "Dialogs.h"
+#include "PlayerPrompts.h"
 
 #include <array>
 #include <cstdint>
@@ -26,7 +26,7 @@ public:
 
     // The high-score step at the end of a game: asks for the name (PlayerName is the
     // default and becomes the answer), places Score and rewrites the file.
-    void RecordHighScore(std::int16_t Score, std::string& PlayerName, Dialogs& Ui);
+    void RecordHighScore(std::int16_t Score, std::string& PlayerName, PlayerPrompts& Ui);
 
     // The file the table is read from at this moment.
     std::filesystem::path TablePath() const;

@@ -11,10 +11,6 @@
 namespace orbulon {
 
 inline constexpr int TableRanks = 5;
-inline constexpr std::string_view TableFileName = "Config.cfg";
-// Every copy of the game takes this lock beside the table before it reloads, places a score
-// and writes the table, so two games ending together both keep their scores.
-inline constexpr std::string_view TableLockName = "Config.cfg.lock";
 // The most of "Config.cfg" ever read: five record lines are never near this, and a huge
 // file costs no more.
 inline constexpr std::size_t MaxTableBytes = 256 * 1024;

@@ -4,23 +4,19 @@
 
 namespace orbulon {
 
-namespace {
-
-// The key character for position j (from 1) of a line: (j mod 15) + 1 of the key,
-// so the first character of a line meets the key's second character, not its first.
-unsigned char KeyFor(std::size_t Position)
+char ScrambledByte(unsigned char Plain, std::size_t Position)
 {
-    return static_cast<unsigned char>(ScrambleKey[Position % ScrambleKey.size()]);
+    // Position j (from 1) meets key character (j mod 15) + 1, so the first character of a
+    // line meets the key's second character, not its first.
+    const unsigned Key = static_cast<unsigned char>(ScrambleKey[Position % ScrambleKey.size()]);
+    return static_cast<char>((Plain + Key) % 256);
 }
-
-}  // namespace
 
 std::string ScrambleText(std::string_view Plain)
 {
     std::string Scrambled(Plain.size(), '\0');
     for (std::size_t j = 1; j <= Plain.size(); ++j) {
-        const unsigned p = static_cast<unsigned char>(Plain[j - 1]);
-        Scrambled[j - 1] = static_cast<char>((p + KeyFor(j)) % 256);
+        Scrambled[j - 1] = ScrambledByte(static_cast<unsigned char>(Plain[j - 1]), j);
     }
     return Scrambled;
 }
@@ -29,8 +25,9 @@ std::string UnscrambleText(std::string_view Scrambled)
 {
     std::string Plain(Scrambled.size(), '\0');
     for (std::size_t j = 1; j <= Scrambled.size(); ++j) {
+        // Adding the key's complement undoes adding the key.
         const unsigned s = static_cast<unsigned char>(Scrambled[j - 1]);
-        Plain[j - 1] = static_cast<char>((s + 256 - KeyFor(j)) % 256);
+        Plain[j - 1] = static_cast<char>((s + 256 - static_cast<unsigned char>(ScrambledByte(0, j))) % 256);
     }
     return Plain;
 }

@@ -71,8 +71,7 @@ bool IsCombiningAccent(char32_t Code) { return Code >= 0x300 && Code <= 0x36F; }
 // Whether a plain byte at Position (from 1) of a line scrambles to a line break.
 bool ScramblesToLineBreak(unsigned char Plain, std::size_t Position)
 {
-    const unsigned Key = static_cast<unsigned char>(ScrambleKey[Position % ScrambleKey.size()]);
-    const unsigned Scrambled = (Plain + Key) % 256;
+    const char Scrambled = ScrambledByte(Plain, Position);
     return Scrambled == '\r' || Scrambled == '\n';
 }
 

@@ -29,8 +29,8 @@ fail() { echo "FAIL ($case): $*"; echo "--- game output:"; cat "$work/game.log" 
 game=$work/game
 mkdir "$game"
 cp "$program" "$game/"
-for file in Blank.bmp PurpleBall.bmp BlueBall.bmp YellowBall.bmp GreenBall.bmp RedBall.bmp Orbulon.ico \
-            Click.wav Clear.wav String.cfg Config.cfg; do
+source "$(dirname "$0")/session.sh"
+for file in $media_files $table_file; do
     cp "$(dirname "$program")/$file" "$game/" || fail "no $file beside the program"
 done
 
@@ -43,9 +43,9 @@ case $case in
     missing-bitmap) rm "$game/BlueBall.bmp"; echo "not a bitmap" >"$game/GreenBall.bmp" ;;
     missing-wave) rm "$game/Click.wav"; head -c 100 "$(dirname "$program")/Clear.wav" >"$game/Clear.wav" ;;
     table-is-a-folder)
-        rm "$game/Config.cfg"
-        mkdir "$game/Config.cfg"
-        cp "$(dirname "$program")/Config.cfg" "$game/Config.cfg/scores kept here" ;;
+        rm "$game/$table_file"
+        mkdir "$game/$table_file"
+        cp "$(dirname "$program")/$table_file" "$game/$table_file/scores kept here" ;;
     read-only-folder) ;;
     *) echo "unknown case $case"; exit 2 ;;
 esac
@@ -61,14 +61,13 @@ fi
 chmod -R a+rX "$work"
 [ "$case" = read-only-folder ] && chmod -R a-w "$game"
 [ "$case" = read-only-folder ] && [ "${#as_player[@]}" -eq 0 ] && [ "$(id -u)" -eq 0 ] && { echo "SKIP: root"; exit 77; }
-scores_before=$(cd "$game" && find Config.cfg -type f -exec sha256sum {} + | sort)
+scores_before=$(cd "$game" && find "$table_file" -type f -exec sha256sum {} + | sort)
 
 # The player's own folders, away from the real home.
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 [ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
 
-source "$(dirname "$0")/session.sh"
 start_xvfb
 
 (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
@@ -77,7 +76,7 @@ start_xvfb
 game_pid=$!
 
 find_game_window
-green() { awk '$2 == "0,255,0" { n++ } END { print n + 0 }' "$work/$1.txt"; }  # the score's segments
+green() { awk -v green="$score_text" '$2 == green { n++ } END { print n + 0 }' "$work/$1.txt"; }  # the score's segments
 
 new_game_by_keyboard
 pixels new
@@ -86,12 +85,12 @@ pixels new
 find_pair new
 click_cell $column $row
 pixels selected
-gap="$((14 + 21 * column + 20)) $((253 - 21 * row + 10))"
-[ "$(pixel selected $gap)" = "255,0,0" ] || fail "the click framed no group"
+gap="$(($(cell_left $column) + cell_size)) $(cell_y $row)"
+[ "$(pixel selected $gap)" = "$highlight" ] || fail "the click framed no group"
 xdotool click 1
 sleep 0.7
 pixels taken
-[ "$(pixel taken $gap)" != "255,0,0" ] || fail "the second click did not take the group"
+[ "$(pixel taken $gap)" != "$highlight" ] || fail "the second click did not take the group"
 [ "$(green taken)" -ne "$(green new)" ] || fail "the score did not change"
 
 # File > Exit during a game asks first; the answer OK ends the program.
@@ -112,8 +111,8 @@ status=$?
 game_pid=""
 [ "$status" -eq 0 ] || fail "the program exited with status $status"
 
-scores_after=$(cd "$game" && find Config.cfg -type f -exec sha256sum {} + | sort)
+scores_after=$(cd "$game" && find "$table_file" -type f -exec sha256sum {} + | sort)
 [ "$scores_after" = "$scores_before" ] || fail "the stored scores changed"
-[ "$case" != table-is-a-folder ] || [ -d "$game/Config.cfg" ] || fail "the folder named Config.cfg is gone"
+[ "$case" != table-is-a-folder ] || [ -d "$game/$table_file" ] || fail "the folder named Config.cfg is gone"
 echo "PASS ($case): started, took a group at column $column row $row, exited cleanly, scores kept"
 exit 0

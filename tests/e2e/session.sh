@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Steps the end-to-end tests share: a private X server, the game's window, its pixels.
-# Sourced by a test that has set $work (its scratch folder) and defined fail().
+# Sourced by a test that has set $work (its scratch folder) and defined fail(). Where the cells
+# lie, the title and the file names come from the build ($GAME_FACTS), which reads the game's own.
+source "${GAME_FACTS:?set by ctest to the game-facts.sh of the build}"
 
 # Xvfb picks a free display itself and reports its number.
 start_xvfb() {
@@ -11,15 +13,15 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
-# The main window by its title; sets window, and left and top of the client area of
-# 257 x 348 pixels below the menu bar.
+# The main window by its title; sets window, and left and top of its client area below the
+# menu bar.
 find_game_window() {
-    window=$(timeout 20 xdotool search --sync --name '^Orbulon!$' | head -n1)
-    [ -n "$window" ] || fail "no window titled Orbulon! ($(cat "$work/game.log" 2>/dev/null))"
+    window=$(timeout 20 xdotool search --sync --name "^$game_title\$" | head -n1)
+    [ -n "$window" ] || fail "no window titled $game_title ($(cat "$work/game.log" 2>/dev/null))"
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
     left=$X
-    top=$((Y + HEIGHT - 348))
+    top=$((Y + HEIGHT - client_height))
 }
 
 # Without a window manager the window must be given the focus before keys reach it.
@@ -34,23 +36,30 @@ new_game_by_keyboard() {
 # Reads the client area of a screenshot into "x,y r,g,b" lines; one pixel of it.
 pixels() {
     import -window root "$work/$1.png"
-    convert "$work/$1.png" -crop "257x348+$left+$top" +repage -depth 8 txt:- |
+    convert "$work/$1.png" -crop "${client_width}x${client_height}+$left+$top" +repage -depth 8 txt:- |
         sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2 \3,\4,\5/p' >"$work/$1.txt"
 }
 pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
 
 # A ball whose right neighbour looks the same in screenshot $1; sets column and row.
 find_pair() {
-    for row in $(seq 0 11); do
-        for column in $(seq 0 9); do
-            local x=$((14 + 21 * column + 10)) y=$((253 - 21 * row + 10))
-            [ "$(pixel "$1" $x $y)" = "$(pixel "$1" $((x + 21)) $y)" ] && return 0
+    for row in $(seq 0 $((rows - 1))); do
+        for column in $(seq 0 $((columns - 2))); do
+            local x=$(cell_x $column) y=$(cell_y $row)
+            [ "$(pixel "$1" $x $y)" = "$(pixel "$1" $((x + cell_pitch)) $y)" ] && return 0
         done
     done
     fail "no pair of neighbours found on the board"
 }
 
+# The middle of the cell in a column and a row (both from 0; row 0 at the bottom), in the
+# client area; and its edges.
+cell_x() { echo $((board_left + cell_pitch * $1 + cell_size / 2)); }
+cell_y() { echo $((board_bottom - cell_pitch * $1 + cell_size / 2)); }
+cell_left() { echo $((board_left + cell_pitch * $1)); }
+cell_top() { echo $((board_bottom - cell_pitch * $1)); }
+
 click_cell() {  # column row, both from 0
-    xdotool mousemove $((left + 14 + 21 * $1 + 10)) $((top + 253 - 21 * $2 + 10)) click 1
+    xdotool mousemove $((left + $(cell_x $1))) $((top + $(cell_y $2))) click 1
     sleep 0.7
 }

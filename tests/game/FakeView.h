@@ -52,10 +52,6 @@ public:
         Boxes.push_back({Text, Title});
         return ButtonOK;
     }
-    std::string InputBox(const std::string&, const std::string&, const std::string& Default) override
-    {
-        return Default;
-    }
 
     int Plays(SoundCue Cue) const
     {

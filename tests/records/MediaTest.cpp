@@ -2,6 +2,7 @@
 // The media our generator puts beside the program decode as the game will read them, and
 // the marquee line is read from any "String.cfg".
 #include "DataFiles.h"
+#include "GameFiles.h"
 #include "HighScoreTable.h"
 #include "RecordsTestSupport.h"
 
@@ -53,16 +54,16 @@ TEST(GeneratedMedia, SoundsAreShortMonoWaves)
 
 TEST(MarqueeFile, ShippedLineIsPrintableAndOnlyTheFirstLineOfAnyFileIsShown)
 {
-    const std::string Shipped = ReadMarqueeText(Bin);
-    EXPECT_EQ(ReadBytes(Bin / "String.cfg"), ScrambleText(Shipped) + "\r\n");
+    const std::string Shipped = ReadMarqueeText(Bin / MarqueeFile);
+    EXPECT_EQ(ReadBytes(Bin / MarqueeFile), ScrambleText(Shipped) + "\r\n");
     EXPECT_GT(Shipped.size(), 8u);
     EXPECT_TRUE(std::all_of(Shipped.begin(), Shipped.end(), [](char c) { return c >= 32 && c < 127; })) << Shipped;
     for (const char* Bytes : {"one\r\ntwo", "one\ntwo", "one\rtwo", "one"})
         EXPECT_EQ(FirstLine(Bytes), "one");
     TempFolder Folder;
-    EXPECT_EQ(ReadMarqueeText(Folder.Path), "");
-    WriteBytes(Folder.Path / "String.cfg", std::string(1'000'000, 'q'));
-    EXPECT_EQ(ReadMarqueeText(Folder.Path).size(), MaxLineLength);
+    EXPECT_EQ(ReadMarqueeText(Folder.Path / MarqueeFile), "");
+    WriteBytes(Folder.Path / MarqueeFile, std::string(1'000'000, 'q'));
+    EXPECT_EQ(ReadMarqueeText(Folder.Path / MarqueeFile).size(), MaxLineLength);
 }
 
 TEST(GeneratedMedia, ShippedTableIsWrittenOnlyWhereNoneExists)

@@ -2,7 +2,7 @@
 // Helpers for the records tests: a scripted Dialogs, scratch folders, raw table files.
 #pragma once
 
-#include "Dialogs.h"
+#include "PlayerPrompts.h"
 #include "Scramble.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ using Strings = std::vector<std::string>;
 
 // Records every box the high-score step puts up. The name prompt answers Answer, or accepts
 // its default when there is none; WhileOpen runs while any box is in front of the player.
-struct FakeDialogs : orbulon::Dialogs {
+struct FakeDialogs : orbulon::PlayerPrompts {
     Strings Calls;
     std::optional<std::string> Answer;
     std::function<void()> WhileOpen = [] {};

@@ -3,8 +3,8 @@
 // copy of the media, and stand-ins for the player at the message and input boxes.
 #pragma once
 
-#include "Dialogs.h"
 #include "GameWindows.h"
+#include "PlayerPrompts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -41,7 +41,7 @@ private:
 };
 
 // Answers every box at once, OK to a message and Name to a prompt, and keeps what each said.
-class FakeDialogs : public Dialogs {
+class FakeDialogs : public PlayerPrompts {
 public:
     std::vector<std::string> Said;
     std::string Name = "Tester";

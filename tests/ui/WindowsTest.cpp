@@ -53,7 +53,7 @@ int MisplacedRed(const frmMain& Window)
     }
     const QImage Surface = Window.Board->grab().toImage();
     int Wrong = 0;
-    for (int y = 0; y < ScoreRect.top(); ++y) {
+    for (int y = 0; y < ScoreRect.Top; ++y) {
         for (int x = 0; x < Surface.width(); ++x) {
             const bool IsRed = Surface.pixelColor(x, y) == QColor(255, 0, 0);
             Wrong += !Cells.contains(QPoint(x, y)) && IsRed != Frames.contains(QPoint(x, y)) ? 1 : 0;
@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(Window.Board->geometry(), QRect(0, Window.menuBar()->height(), 257, 348));
         QCOMPARE(Window.picBall[1]->geometry(), QRect(14, 253, 20, 20));
         QCOMPARE(Window.picBall[132]->geometry(), QRect(224, 22, 20, 20));
-        QCOMPARE(FrameRect(1), QRect(13, 252, 22, 22));
-        QCOMPARE(FrameRect(132), QRect(223, 21, 22, 22));
+        QCOMPARE(ToQRect(FrameRect(1)), QRect(13, 252, 22, 22));
+        QCOMPARE(ToQRect(FrameRect(132)), QRect(223, 21, 22, 22));
         QCOMPARE(Window.txtScore->geometry(), QRect(8, 280, 242, 60));
 
         // Before the first game the board takes no clicks.

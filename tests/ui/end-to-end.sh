@@ -32,16 +32,17 @@ mkdir -m 700 "$work/runtime" "$work/elsewhere"
 game_pid=$!
 
 find_game_window
-[ "$WIDTH" -eq 257 ] || fail "window is $WIDTH pixels wide, not 257"
+[ "$WIDTH" -eq "$client_width" ] || fail "window is $WIDTH pixels wide, not $client_width"
 
 green_in() {  # the score box's green pixels between two columns
-    awk -F'[ ,]' -v from="$2" -v to="$3" '$1 >= from && $1 <= to && $2 >= 284 && $2 <= 336 &&
-        $3 == 0 && $4 == 255 && $5 == 0 { n++ } END { print n + 0 }' "$work/$1.txt"
+    awk -F'[ ,]' -v from="$2" -v to="$3" -v top=$((score_top + 4)) -v bottom=$((score_top + score_height - 4)) \
+        -v green="$score_text" '$1 >= from && $1 <= to && $2 >= top && $2 <= bottom &&
+        $3 "," $4 "," $5 == green { n++ } END { print n + 0 }' "$work/$1.txt"
 }
 
 pixels idle
-[ "$(pixel idle 3 3)" = "64,64,64" ] || fail "background is $(pixel idle 3 3)"
-[ "$(pixel idle 8 100)" = "192,0,0" ] || fail "board outline is $(pixel idle 8 100)"
+[ "$(pixel idle 3 3)" = "$background" ] || fail "background is $(pixel idle 3 3)"
+[ "$(pixel idle $shape1_left 100)" = "$shape1_outline" ] || fail "board outline is $(pixel idle $shape1_left 100)"
 
 new_game_by_keyboard
 pixels new
@@ -53,11 +54,11 @@ pixels new
 find_pair new
 click_cell $column $row
 pixels selected
-gap_x=$((14 + 21 * column + 20)); gap_y=$((253 - 21 * row + 10))
-[ "$(pixel selected $gap_x $gap_y)" = "255,0,0" ] || fail "no red between the framed pair ($(pixel selected $gap_x $gap_y))"
-[ "$(pixel selected $((13 + 21 * column)) $((252 - 21 * row)))" = "255,0,0" ] || fail "no frame corner"
-[ "$(pixel selected 3 3)" = "64,64,64" ] || fail "background changed"
-[ "$(pixel selected 8 100)" = "192,0,0" ] || fail "board outline changed"
+gap_x=$(($(cell_left $column) + cell_size)); gap_y=$(cell_y $row)
+[ "$(pixel selected $gap_x $gap_y)" = "$highlight" ] || fail "no red between the framed pair ($(pixel selected $gap_x $gap_y))"
+[ "$(pixel selected $(($(cell_left $column) - 1)) $(($(cell_top $row) - 1)))" = "$highlight" ] || fail "no frame corner"
+[ "$(pixel selected 3 3)" = "$background" ] || fail "background changed"
+[ "$(pixel selected $shape1_left 100)" = "$shape1_outline" ] || fail "board outline changed"
 
 kill -0 "$game_pid" 2>/dev/null || fail "the game stopped: $(cat "$work/game.log")"
 [ -n "$keep" ] && cp "$work"/*.png "$keep"/

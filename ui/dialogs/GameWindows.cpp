@@ -2,6 +2,9 @@
 // What every window of the game shares: where its files lie, its icon, its placement.
 #include "GameWindows.h"
 
+#include "GameFiles.h"
+#include "GameInfo.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -33,6 +36,8 @@ void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
 
 QString ToQString(const std::filesystem::path& Path) { return QString::fromStdU16String(Path.u16string()); }
 
+QString WindowTitle(const char* What) { return ToQString(GameTitle) + QStringLiteral(" - ") + QString::fromUtf8(What); }
+
 namespace {
 
 QPixmap DrawnDisc(int Size)
@@ -54,7 +59,7 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder)
 {
     QIcon Icon;
     // An icon file holds several sizes; each one is read so the window manager can pick.
-    QImageReader Reader(ToQString(ProgramFolder / "Orbulon.ico"));
+    QImageReader Reader(ToQString(ProgramFolder / IconFile));
     for (int Image = 0; Image < std::max(1, Reader.imageCount()); ++Image) {
         if (Image > 0 && !Reader.jumpToImage(Image))
             break;

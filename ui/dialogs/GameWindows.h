@@ -2,10 +2,15 @@
 // What every window of the game shares: where its files lie, its icon, its placement.
 #pragma once
 
+#include "BoardLayout.h"
+
+#include <QColor>
 #include <QDialog>
 #include <QIcon>
+#include <QRect>
 
 #include <filesystem>
+#include <string_view>
 
 class QWidget;
 
@@ -42,5 +47,16 @@ protected:
 
 // A path in the form Qt takes; the folder may hold any characters the system allows.
 QString ToQString(const std::filesystem::path& Path);
+
+// The game's own texts, colours and places in the form Qt takes.
+inline QString ToQString(std::string_view Utf8)
+{
+    return QString::fromUtf8(Utf8.data(), static_cast<qsizetype>(Utf8.size()));
+}
+constexpr QColor ToQColor(Rgb Colour) { return QColor(Colour.R, Colour.G, Colour.B); }
+constexpr QRect ToQRect(PixelRect Rect) { return QRect(Rect.Left, Rect.Top, Rect.Width, Rect.Height); }
+
+// The title of a secondary window: the game's title and what the window shows.
+QString WindowTitle(const char* What);
 
 }  // namespace orbulon

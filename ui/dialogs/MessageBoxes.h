@@ -2,7 +2,7 @@
 // The game's modal message and input boxes, as Qt shows them.
 #pragma once
 
-#include "Dialogs.h"
+#include "PlayerPrompts.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@ namespace orbulon {
 QString ShowLineBreaks(const std::string& Text);
 
 // Message and input boxes owned by a window of the game.
-class MessageBoxes : public Dialogs {
+class MessageBoxes : public PlayerPrompts {
 public:
     explicit MessageBoxes(QWidget* Owner) : Owner(Owner) {}
 

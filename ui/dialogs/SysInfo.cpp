@@ -2,6 +2,8 @@
 // Finding and starting the system's information tool for the about window.
 #include "SysInfo.h"
 
+#include "GameInfo.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -9,15 +11,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace orbulon {
 
 namespace {
 
-// Linux and the other desktops keep no registry: the lookups simply find nothing.
+// This desktop keeps no registry: the lookups simply find nothing, and the about window
+// falls back to a system-information tool found on the PATH.
 class NoRegistry : public Registry {
 public:
     long OpenKey(std::uint32_t, const std::string&, std::uint32_t, RegHandle& Key) override
@@ -32,44 +31,11 @@ public:
     long CloseKey(RegHandle) override { return RegSuccess; }
 };
 
-#ifdef _WIN32
-class WindowsRegistry : public Registry {
-public:
-    long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access, RegHandle& Key) override
-    {
-        HKEY Opened = nullptr;
-        const long Result =
-            RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(Root)), SubKey.c_str(), 0, Access, &Opened);
-        Key = reinterpret_cast<RegHandle>(Opened);
-        return Result;
-    }
-    long QueryValue(RegHandle Key, const std::string& ValueName, std::uint32_t& Type, char* Data,
-                    std::uint32_t& DataSize) override
-    {
-        DWORD ValueType = 0;
-        DWORD Size = DataSize;
-        const long Result = RegQueryValueExA(reinterpret_cast<HKEY>(Key), ValueName.c_str(), nullptr, &ValueType,
-                                             reinterpret_cast<BYTE*>(Data), &Size);
-        Type = ValueType;
-        DataSize = Size;
-        return Result;
-    }
-    long CloseKey(RegHandle Key) override { return Key ? RegCloseKey(reinterpret_cast<HKEY>(Key)) : RegSuccess; }
-};
-#endif
-
 const std::string Unavailable = "System Information is unavailable at this time.     ";
 
 }  // namespace
 
-std::unique_ptr<Registry> SystemRegistry()
-{
-#ifdef _WIN32
-    return std::make_unique<WindowsRegistry>();
-#else
-    return std::make_unique<NoRegistry>();
-#endif
-}
+std::unique_ptr<Registry> SystemRegistry() { return std::make_unique<NoRegistry>(); }
 
 bool DesktopLauncher::FileExists(const std::string& Path) { return QFileInfo(QString::fromStdString(Path)).isFile(); }
 
@@ -86,16 +52,12 @@ const std::vector<std::string>& SystemInfoTools()
 
 std::string DesktopLauncher::FindSystemInfoTool()
 {
-#ifdef _WIN32
-    return {};  // Windows names its tool in the registry
-#else
     for (const std::string& Tool : SystemInfoTools()) {
         const QString Found = QStandardPaths::findExecutable(QString::fromStdString(Tool));
         if (!Found.isEmpty())
             return Found.toStdString();
     }
     return {};
-#endif
 }
 
 bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
@@ -136,7 +98,7 @@ bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyNa
     return true;
 }
 
-void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui)
+void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, MessageBox& Ui)
 {
     std::string Path;
     if (GetKeyValue(Keys, RegLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", Path)) {
@@ -153,7 +115,7 @@ void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui)
     if (!Native.empty() && Launcher.Start(Native))
         return;
 
-    Ui.MsgBox(Unavailable, "Orbulon!");
+    Ui.MsgBox(Unavailable, std::string(GameTitle));
 }
 
 }  // namespace orbulon

@@ -2,7 +2,7 @@
 // Finding and starting the system's information tool for the about window.
 #pragma once
 
-#include "Dialogs.h"
+#include "MessageBox.h"
 
 #include <cstdint>
 #include <memory>
@@ -32,7 +32,7 @@ public:
     virtual long CloseKey(RegHandle Key) = 0;
 };
 
-// The registry of the system the game runs on: the real one on Windows, none elsewhere.
+// The registry of the desktop the game runs on, which keeps none.
 std::unique_ptr<Registry> SystemRegistry();
 
 // Starting another program, and looking for one.
@@ -62,6 +62,6 @@ bool GetKeyValue(Registry& Keys, std::uint32_t KeyRoot, const std::string& KeyNa
 
 // The about window's "&System Info..." button: the tool the registry names, else one
 // installed on this desktop, else a message that there is none.
-void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, Dialogs& Ui);
+void StartSysInfo(Registry& Keys, ProgramLauncher& Launcher, MessageBox& Ui);
 
 }  // namespace orbulon

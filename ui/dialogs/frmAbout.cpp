@@ -2,6 +2,9 @@
 // The about window: title, version, what the game is, who made it.
 #include "frmAbout.h"
 
+#include "GameFiles.h"
+#include "GameInfo.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -11,15 +14,8 @@
 
 namespace orbulon {
 
-namespace {
-
-constexpr int VersionMajor = 1;
-constexpr int VersionMinor = 0;
-constexpr int VersionRevision = 0;
-
-}  // namespace
-
-frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs* Ui, QWidget* Owner)
+frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, MessageBox* Ui,
+                   QWidget* Owner)
     : QDialog(Owner,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                   Qt::WindowCloseButtonHint),
@@ -27,7 +23,7 @@ frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& 
       Launcher(Launcher),
       Ui(Ui ? *Ui : OwnBoxes)
 {
-    setWindowTitle(QStringLiteral("Orbulon! - About."));
+    setWindowTitle(WindowTitle("About."));
     const QIcon Icon = GameIcon(Folders.Program);
     setWindowIcon(Icon);
     setModal(true);
@@ -46,21 +42,21 @@ frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& 
 
     // The ball the board shows, read from its picture; the window's icon stands in for it.
     picIcon = new QLabel(this);
-    QPixmap Ball(ToQString(Folders.Program / "RedBall.bmp"));
+    QPixmap Ball(ToQString(Folders.Program / BitmapFile(5)));
     if (Ball.isNull())
         Ball = Icon.pixmap(32, 32);
     picIcon->setPixmap(Ball);
     picIcon->setGeometry(16, 16, Ball.width(), Ball.height());
 
-    lblTitle = new QLabel(QStringLiteral("Orbulon!"), this);
+    lblTitle = new QLabel(ToQString(GameTitle), this);
     QFont TitleFont = lblTitle->font();
     TitleFont.setPointSizeF(TitleFont.pointSizeF() * 1.6);
     TitleFont.setBold(true);
     lblTitle->setFont(TitleFont);
     lblTitle->setGeometry(70, 16, 259, 32);
 
-    lblVersion =
-        new QLabel(QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision), this);
+    lblVersion = new QLabel(
+        QStringLiteral("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
     lblVersion->setGeometry(70, 52, 259, std::max(15, lblVersion->sizeHint().height()));
 
     lblDescription =

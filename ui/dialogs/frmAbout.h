@@ -19,7 +19,7 @@ public:
     // Keys and Launcher find and start the system-information tool; Ui (when given)
     // tells the player when there is none, else a message box over this window does.
     // All three must outlive the window.
-    frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, Dialogs* Ui = nullptr,
+    frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, MessageBox* Ui = nullptr,
              QWidget* Owner = nullptr);
 
     QLabel* picIcon = nullptr;
@@ -39,7 +39,7 @@ private:
     Registry& Keys;
     ProgramLauncher& Launcher;
     MessageBoxes OwnBoxes{this};
-    Dialogs& Ui;
+    MessageBox& Ui;
 };
 
 }  // namespace orbulon

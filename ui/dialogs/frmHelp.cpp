@@ -33,7 +33,7 @@ frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Orbulon! - How To Play."));
+    setWindowTitle(WindowTitle("How To Play."));
     setWindowIcon(GameIcon(Folders.Program));
     setModal(true);
 

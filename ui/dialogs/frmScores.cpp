@@ -14,7 +14,7 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
                     Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                         Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Orbulon! - Scores."));
+    setWindowTitle(WindowTitle("Scores."));
     setWindowIcon(GameIcon(Folders.Program));
     setModal(true);
     resize(400, 211);

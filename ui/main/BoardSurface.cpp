@@ -3,6 +3,7 @@
 #include "BoardSurface.h"
 
 #include "CellPictures.h"
+#include "GameWindows.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,13 +11,6 @@
 namespace orbulon {
 
 namespace {
-
-const QColor Background(64, 64, 64);
-const QColor Shape1Outline(192, 0, 0);
-const QColor FrameOutline(255, 0, 0);
-
-int ColumnOf(int Index) { return (Index - 1) % BoardColumns; }
-int RowOf(int Index) { return (Index - 1) / BoardColumns; }
 
 // An outline one pixel wide along the inside edge of Area.
 void DrawOutline(QPainter& Painter, const QRect& Area, const QColor& Colour)
@@ -29,15 +23,11 @@ void DrawOutline(QPainter& Painter, const QRect& Area, const QColor& Colour)
 
 }  // namespace
 
-QRect CellRect(int Index) { return {14 + 21 * ColumnOf(Index), 253 - 21 * RowOf(Index), CellSize, CellSize}; }
-
-QRect FrameRect(int Index) { return CellRect(Index).adjusted(-1, -1, 1, 1); }
-
 BallPicture::BallPicture(int Index, QWidget* Parent) : QWidget(Parent), Index(Index)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(CellRect(Index));
+    setGeometry(ToQRect(CellRect(Index)));
 }
 
 void BallPicture::SetPicture(const QPixmap& Picture)
@@ -51,7 +41,7 @@ void BallPicture::paintEvent(QPaintEvent*)
     QPainter Painter(this);
     // A picture smaller than the cell leaves the blank cell's grey around it.
     if (Shown.width() < width() || Shown.height() < height())
-        Painter.fillRect(rect(), Background);
+        Painter.fillRect(rect(), ToQColor(BoardBackground));
     Painter.drawPixmap(0, 0, Shown);
 }
 
@@ -74,7 +64,7 @@ void BallPicture::mouseReleaseEvent(QMouseEvent* Event)
 
 BoardSurface::BoardSurface(QWidget* Parent) : QWidget(Parent)
 {
-    setFixedSize(ClientSize);
+    setFixedSize(ClientWidth, ClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -84,18 +74,18 @@ void BoardSurface::SetFrame(int Index, bool Shown)
     if (Frame == Shown)
         return;
     Frame = Shown;
-    update(FrameRect(Index));
+    update(ToQRect(FrameRect(Index)));
 }
 
 void BoardSurface::paintEvent(QPaintEvent* Event)
 {
     QPainter Painter(this);
-    Painter.fillRect(Event->rect(), Background);
+    Painter.fillRect(Event->rect(), ToQColor(BoardBackground));
     // The board's outline is not filled: the gaps between the balls show the window.
-    DrawOutline(Painter, Shape1Rect, Shape1Outline);
-    for (int Index = 1; Index <= BoardCells; ++Index)
+    DrawOutline(Painter, ToQRect(Shape1Rect), ToQColor(Shape1Outline));
+    for (int Index = 1; Index <= Cells; ++Index)
         if (Frames[static_cast<std::size_t>(Index)])
-            DrawOutline(Painter, FrameRect(Index), FrameOutline);
+            DrawOutline(Painter, ToQRect(FrameRect(Index)), ToQColor(HighlightOutline));
 }
 
 }  // namespace orbulon

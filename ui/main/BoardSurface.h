@@ -2,24 +2,14 @@
 // The main window's client area: the board's cells, their frames and the score box.
 #pragma once
 
+#include "BoardLayout.h"
+
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
 
 namespace orbulon {
-
-inline constexpr int BoardCells = 132;
-inline constexpr int BoardColumns = 11;
-
-// Where cell Index (1 to 132) lies in the client area, in pixels; the frame of a cell
-// is one pixel larger on every side, so its outline lies in the gap around the cell.
-QRect CellRect(int Index);
-QRect FrameRect(int Index);
-// The dark-red outline around the board.
-inline constexpr QRect Shape1Rect{8, 16, 242, 263};
-inline constexpr QRect ScoreRect{8, 280, 242, 60};
-inline constexpr QSize ClientSize{257, 348};
 
 // One cell of the board: shows its picture and reports a left click.
 class BallPicture : public QWidget {
@@ -57,7 +47,7 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
 
 private:
-    std::array<bool, BoardCells + 1> Frames{};  // element 0 is never used
+    std::array<bool, Cells + 1> Frames{};  // element 0 is never used
 };
 
 }  // namespace orbulon

@@ -2,6 +2,7 @@
 // The pictures of the board's cells, read from their bitmap files.
 #include "CellPictures.h"
 
+#include "GameFiles.h"
 #include "GameWindows.h"
 
 #include <QPainter>
@@ -12,7 +13,7 @@ namespace orbulon {
 
 namespace {
 
-const QColor BlankCell(64, 64, 64);
+const QColor BlankCell = ToQColor(BoardBackground);
 
 // Plain colours for the stand-in balls, close to those of the bitmaps.
 const std::array<QColor, 6> StandInColours{
@@ -25,18 +26,6 @@ const std::array<QColor, 6> StandInColours{
 };
 
 }  // namespace
-
-std::string BitmapFile(int Colour)
-{
-    switch (Colour) {
-    case 1: return "PurpleBall.bmp";
-    case 2: return "BlueBall.bmp";
-    case 3: return "YellowBall.bmp";
-    case 4: return "GreenBall.bmp";
-    case 5: return "RedBall.bmp";
-    default: return "Blank.bmp";
-    }
-}
 
 QPixmap DrawnCellPicture(int Colour)
 {

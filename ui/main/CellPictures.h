@@ -9,11 +9,6 @@
 
 namespace orbulon {
 
-inline constexpr int CellSize = 20;  // pixels; the bitmaps are made for it
-
-// The bitmap file of a colour code: codes 1 to 5 their ball, any other code the blank cell.
-std::string BitmapFile(int Colour);
-
 // Reads the picture of a colour code from its file in Folder, every time it is asked:
 // nothing is cached. A missing or unreadable file gives a drawn stand-in (the blank
 // cell, or a plain ball of that colour), so the board stays playable.

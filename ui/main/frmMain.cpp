@@ -4,6 +4,8 @@
 
 #include "CellPictures.h"
 #include "DataFiles.h"
+#include "GameFiles.h"
+#include "GameInfo.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmScores.h"
@@ -58,13 +60,13 @@ QFont SevenSegmentFace()
 
 frmMain::frmMain(QWidget* Parent) : frmMain(InstalledFolders(), OwnRandom, nullptr, Parent) {}
 
-frmMain::frmMain(GameFolders Folders, RandomSource& Random, Dialogs* Answerer, QWidget* Parent)
+frmMain::frmMain(GameFolders Folders, RandomSource& Random, PlayerPrompts* PlayerStandIn, QWidget* Parent)
     : QMainWindow(Parent),
-      Places(std::move(Folders)),
-      Answerer(Answerer),
-      Answers(Answerer ? *Answerer : static_cast<Dialogs&>(QtBoxes)),
-      Records(Places, *this),
-      General(*this, Records, Random)
+      Folders(std::move(Folders)),
+      PlayerStandIn(PlayerStandIn),
+      Boxes(PlayerStandIn ? *PlayerStandIn : static_cast<PlayerPrompts&>(OwnBoxes)),
+      HighScores(this->Folders, Boxes),
+      GameLogic(*this, HighScores, Random)
 {
     LayOut();
     BuildMenus();
@@ -75,14 +77,14 @@ frmMain::~frmMain() = default;
 
 void frmMain::LayOut()
 {
-    setWindowTitle(QStringLiteral("Orbulon!"));
-    setWindowIcon(GameIcon(Places.Program));
+    setWindowTitle(ToQString(GameTitle));
+    setWindowIcon(GameIcon(Folders.Program));
 
     Board = new BoardSurface(this);
     setCentralWidget(Board);
 
     QWidget* Previous = nullptr;
-    for (int Index = 1; Index <= BoardCells; ++Index) {
+    for (int Index = 1; Index <= Cells; ++Index) {
         picBall[Index] = new BallPicture(Index, Board);
         connect(picBall[Index], &BallPicture::Clicked, this, &frmMain::picBall_Click);
         if (Previous)
@@ -91,10 +93,10 @@ void frmMain::LayOut()
     }
 
     txtScore = new QLineEdit(Board);
-    txtScore->setGeometry(ScoreRect);
+    txtScore->setGeometry(ToQRect(ScoreRect));
     QPalette Readout = txtScore->palette();
-    Readout.setColor(QPalette::Base, Qt::black);
-    Readout.setColor(QPalette::Text, QColor(0, 255, 0));
+    Readout.setColor(QPalette::Base, ToQColor(ScoreBackground));
+    Readout.setColor(QPalette::Text, ToQColor(ScoreText));
     txtScore->setPalette(Readout);
     txtScore->setFont(ScoreFont(SevenSegmentFace(), *txtScore));
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -106,21 +108,21 @@ void frmMain::LayOut()
 void frmMain::BuildMenus()
 {
     QMenu* FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    FileMenuItem[1] = FileMenu->addAction(QStringLiteral("&New"));
-    FileMenuItem[2] = FileMenu->addSeparator();
-    FileMenuItem[3] = FileMenu->addAction(QStringLiteral("E&xit"));
+    FileMenuItem[FileNew] = FileMenu->addAction(QStringLiteral("&New"));
+    FileMenuItem[FileSeparator] = FileMenu->addSeparator();
+    FileMenuItem[FileExit] = FileMenu->addAction(QStringLiteral("E&xit"));
 
     QMenu* HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    HelpMenuItem[1] = HelpMenu->addAction(QStringLiteral("How To &Play"));
-    HelpMenuItem[2] = HelpMenu->addAction(QStringLiteral("Hi&nt"));
-    HelpMenuItem[3] = HelpMenu->addAction(QStringLiteral("&Show High Scores"));
-    HelpMenuItem[4] = HelpMenu->addSeparator();
-    HelpMenuItem[5] = HelpMenu->addAction(QStringLiteral("&About"));
-    HelpMenuItem[2]->setVisible(false);  // offered only while a game is being played
+    HelpMenuItem[HelpHowToPlay] = HelpMenu->addAction(QStringLiteral("How To &Play"));
+    HelpMenuItem[HelpHint] = HelpMenu->addAction(QStringLiteral("Hi&nt"));
+    HelpMenuItem[HelpShowHighScores] = HelpMenu->addAction(QStringLiteral("&Show High Scores"));
+    HelpMenuItem[HelpSeparator] = HelpMenu->addSeparator();
+    HelpMenuItem[HelpAbout] = HelpMenu->addAction(QStringLiteral("&About"));
+    HelpMenuItem[HelpHint]->setVisible(false);  // offered only while a game is being played
 
-    for (int Index = 1; Index <= 3; ++Index)
+    for (int Index = FileNew; Index <= FileExit; ++Index)
         connect(FileMenuItem[Index], &QAction::triggered, this, [this, Index] { FileMenuItem_Click(Index); });
-    for (int Index = 1; Index <= 5; ++Index)
+    for (int Index = HelpHowToPlay; Index <= HelpAbout; ++Index)
         connect(HelpMenuItem[Index], &QAction::triggered, this, [this, Index] { HelpMenuItem_Click(Index); });
 
     // The window never changes size: the menu bar above a client area of fixed size.
@@ -131,35 +133,36 @@ void frmMain::Form_Load()
 {
     adjustSize();
     CentreOnScreen(*this);
-    General.StartingUp = true;
-    General.PlayerName = "Player 1";
-    OpenSoundDevice(mmClick, "Click.wav");
-    OpenSoundDevice(mmClear, "Clear.wav");
-    for (int Index = 1; Index <= BoardCells; ++Index)
+    GameLogic.StartingUp = true;
+    GameLogic.PlayerName = "Player 1";
+    OpenSoundDevice(mmClick, ClickWaveFile);
+    OpenSoundDevice(mmClear, ClearWaveFile);
+    for (int Index = 1; Index <= Cells; ++Index)
         HideHighlight(Index);
-    General.MarqueeText = ReadMarqueeText(Places.Program);
-    General.NewGame();
+    GameLogic.MarqueeText = ReadMarqueeText(Folders.Program / MarqueeFile);
+    GameLogic.NewGame();
     // Only start-up starts the marquee; every new game, the start-up deal included, stops it.
     tmrScroll.start(500);
 }
 
-void frmMain::OpenSoundDevice(SoundDevice& Device, const char* File)
+void frmMain::OpenSoundDevice(SoundDevice& Device, std::string_view File)
 {
-    Device.FileName = Places.Program / File;
+    Device.FileName = Folders.Program / File;
     Device.Command("Open");
 }
 
-void frmMain::picBall_Click(int Index) { General.picBall_Click(Index); }
+void frmMain::picBall_Click(int Index) { GameLogic.picBall_Click(Index); }
 
 void frmMain::FileMenuItem_Click(int Index)
 {
     switch (Index) {
-    case 1: General.NewGame(); break;
-    case 3:
-        if (General.GameInProgress) {
-            General.Response = static_cast<std::int16_t>(MsgBox("Are you sure you want to exit?     ", "Orbulon",
-                                                                MsgButtons::OKCancel, MsgIcon::Question, ButtonCancel));
-            if (General.Response != ButtonOK)
+    case FileNew: GameLogic.NewGame(); break;
+    case FileExit:
+        if (GameLogic.GameInProgress) {
+            GameLogic.Response =
+                static_cast<std::int16_t>(MsgBox("Are you sure you want to exit?     ", "Orbulon", MsgButtons::OKCancel,
+                                                 MsgIcon::Question, ButtonCancel));
+            if (GameLogic.Response != ButtonOK)
                 break;
         }
         close();
@@ -171,21 +174,23 @@ void frmMain::FileMenuItem_Click(int Index)
 void frmMain::HelpMenuItem_Click(int Index)
 {
     switch (Index) {
-    case 1: {
-        frmHelp Window(Places, this);
+    case HelpHowToPlay: {
+        frmHelp Window(Folders, this);
         Window.exec();
         break;
     }
-    case 2: General.Response = static_cast<std::int16_t>(MsgBox(General.CensusText(), "Orbulon!")); break;
-    case 3: {
-        frmScores Window(Places, this);
+    case HelpHint:
+        GameLogic.Response = static_cast<std::int16_t>(MsgBox(GameLogic.CensusText(), std::string(GameTitle)));
+        break;
+    case HelpShowHighScores: {
+        frmScores Window(Folders, this);
         Window.exec();
         break;
     }
-    case 5: {
+    case HelpAbout: {
         const std::unique_ptr<Registry> Keys = SystemRegistry();
         DesktopLauncher Launcher;
-        frmAbout Window(Places, *Keys, Launcher, Answerer, this);
+        frmAbout Window(Folders, *Keys, Launcher, PlayerStandIn, this);
         Window.exec();
         break;
     }
@@ -193,9 +198,9 @@ void frmMain::HelpMenuItem_Click(int Index)
     }
 }
 
-void frmMain::tmrScroll_Timer() { General.MarqueeTick(); }
+void frmMain::tmrScroll_Timer() { GameLogic.MarqueeTick(); }
 
-void frmMain::DrawCell(int Index, int Colour) { picBall[Index]->SetPicture(LoadCellPicture(Places.Program, Colour)); }
+void frmMain::DrawCell(int Index, int Colour) { picBall[Index]->SetPicture(LoadCellPicture(Folders.Program, Colour)); }
 
 void frmMain::SetToolTip(int Index, const std::string& Text)
 {
@@ -215,7 +220,7 @@ void frmMain::SetScoreAlignment(ScoreAlignment Alignment)
     txtScore->setAlignment((Alignment == ScoreAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
-void frmMain::SetHintVisible(bool Visible) { HelpMenuItem[2]->setVisible(Visible); }
+void frmMain::SetHintVisible(bool Visible) { HelpMenuItem[HelpHint]->setVisible(Visible); }
 
 void frmMain::StopMarquee() { tmrScroll.stop(); }
 
@@ -227,12 +232,7 @@ void frmMain::SoundCommand(SoundCue Cue, const std::string& Command)
 int frmMain::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
                     int DefaultButton)
 {
-    return Answers.MsgBox(Text, Title, Buttons, Icon, DefaultButton);
-}
-
-std::string frmMain::InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default)
-{
-    return Answers.InputBox(Prompt, Title, Default);
+    return Boxes.MsgBox(Text, Title, Buttons, Icon, DefaultButton);
 }
 
 }  // namespace orbulon

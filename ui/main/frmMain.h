@@ -26,26 +26,30 @@ class frmMain : public QMainWindow, public GameView {
 public:
     // The program as the player starts it: its own folder, the clock's deals, Qt's boxes.
     explicit frmMain(QWidget* Parent = nullptr);
-    // The same window on other folders, deals and boxes. Answerer (when given) answers
+    // The same window on other folders, deals and boxes. PlayerStandIn (when given) answers
     // every message and input box in place of the player, and must outlive the window.
-    frmMain(GameFolders Folders, RandomSource& Random, Dialogs* Answerer = nullptr, QWidget* Parent = nullptr);
+    frmMain(GameFolders Folders, RandomSource& Random, PlayerPrompts* PlayerStandIn = nullptr,
+            QWidget* Parent = nullptr);
     ~frmMain() override;
 
+    // Where the game's files lie: its own folder, and the player's for a table it cannot write there.
+    const GameFolders Folders;
+
     // The game's state and procedures.
-    modGeneral& Game() { return General; }
+    modGeneral& Game() { return GameLogic; }
 
     // The window's controls, under the game's names; index 0 is never used.
-    std::array<BallPicture*, BoardCells + 1> picBall{};
+    std::array<BallPicture*, Cells + 1> picBall{};
     QLineEdit* txtScore = nullptr;
     BoardSurface* Board = nullptr;
     QTimer tmrScroll;
     SoundDevice mmClick;
     SoundDevice mmClear;
-    std::array<QAction*, 4> FileMenuItem{};  // 1 "&New", 2 separator, 3 "E&xit"
-    std::array<QAction*, 6>
-        HelpMenuItem{};  // 1 "How To &Play", 2 "Hi&nt", 3 "&Show High Scores", 4 separator, 5 "&About"
-
-    const GameFolders& Folders() const { return Places; }
+    // The menu items by their index; the separators are items too.
+    enum FileMenuIndex { FileNew = 1, FileSeparator, FileExit };
+    enum HelpMenuIndex { HelpHowToPlay = 1, HelpHint, HelpShowHighScores, HelpSeparator, HelpAbout };
+    std::array<QAction*, FileExit + 1> FileMenuItem{};
+    std::array<QAction*, HelpAbout + 1> HelpMenuItem{};
 
     void picBall_Click(int Index);
     void FileMenuItem_Click(int Index);
@@ -64,16 +68,15 @@ public:
     void StopMarquee() override;
     void SoundCommand(SoundCue Cue, const std::string& Command) override;
 
-    // Dialogs
+    // MessageBox
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
                MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) override;
-    std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override;
 
 private:
     // The high-score step at the end of a game, asking through this window's boxes.
     class HighScoreGlue : public HighScoreStep {
     public:
-        HighScoreGlue(const GameFolders& Folders, Dialogs& Ui) : Record(Folders.Program, Folders.User), Ui(Ui) {}
+        HighScoreGlue(const GameFolders& Folders, PlayerPrompts& Ui) : Record(Folders.Program, Folders.User), Ui(Ui) {}
         void RecordHighScore(std::int16_t Score, std::string& PlayerName) override
         {
             Record.RecordHighScore(Score, PlayerName, Ui);
@@ -81,21 +84,20 @@ private:
 
     private:
         HighScoreRecord Record;
-        Dialogs& Ui;
+        PlayerPrompts& Ui;
     };
 
     void LayOut();
     void BuildMenus();
     void Form_Load();
-    void OpenSoundDevice(SoundDevice& Device, const char* File);
+    void OpenSoundDevice(SoundDevice& Device, std::string_view File);
 
-    GameFolders Places;
     ClockRandom OwnRandom;
-    MessageBoxes QtBoxes{this};
-    Dialogs* Answerer;  // a test's stand-in for the player, or none
-    Dialogs& Answers;
-    HighScoreGlue Records;
-    modGeneral General;
+    MessageBoxes OwnBoxes{this};
+    PlayerPrompts* PlayerStandIn;  // a test's stand-in for the player, or none
+    PlayerPrompts& Boxes;  // the boxes every question goes through: the stand-in's, else our own
+    HighScoreGlue HighScores;
+    modGeneral GameLogic;
 };
 
 }  // namespace orbulon

@@ -11,14 +11,11 @@
 
 namespace orbulon {
 
-// Only when ORBULON_REPORT_FIRST_FRAME is set (the start-up benchmark sets it; a player never
-// does): once the first window has been painted and flushed, prints "first-frame <ns>" on
-// the steady clock the benchmark started the program by, and quits.
-inline void ReportFirstFrameIfAsked()
+// Built only into the start-up benchmark's copy of the program, never into the one a player
+// runs: once the first window has been painted and flushed, prints "first-frame <ns>" on the
+// steady clock the benchmark started the program by, and quits.
+inline void ReportFirstFrame()
 {
-    if (qEnvironmentVariableIsEmpty("ORBULON_REPORT_FIRST_FRAME"))
-        return;
-
     class Watch : public QObject {
     public:
         using QObject::QObject;

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The names of the game's own files, every one of which lies beside the program.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace orbulon {
+
+// The bitmap of each colour code, 0 (empty) to 5 (red).
+inline constexpr std::array<std::string_view, 6> CellBitmapFiles{"Blank.bmp",      "PurpleBall.bmp", "BlueBall.bmp",
+                                                                 "YellowBall.bmp", "GreenBall.bmp",  "RedBall.bmp"};
+
+// Codes 1 to 5 show their ball; every other code shows the blank cell.
+constexpr std::string_view BitmapFile(int Colour)
+{
+    return Colour >= 1 && Colour <= 5 ? CellBitmapFiles[static_cast<std::size_t>(Colour)] : CellBitmapFiles[0];
+}
+
+inline constexpr std::string_view IconFile = "Orbulon.ico";
+inline constexpr std::string_view ClickWaveFile = "Click.wav";
+inline constexpr std::string_view ClearWaveFile = "Clear.wav";
+inline constexpr std::string_view MarqueeFile = "String.cfg";
+inline constexpr std::string_view TableFile = "Config.cfg";
+// Every copy of the game takes this lock beside the table before it reloads, places a score
+// and writes the table, so two games ending together both keep their scores.
+inline constexpr std::string_view TableLockFile = "Config.cfg.lock";
+
+// What the build lays beside the program, apart from the table, which may hold a player's
+// scores and is laid there only where none exists.
+inline constexpr std::array<std::string_view, 10> MediaFiles{
+    CellBitmapFiles[0], CellBitmapFiles[1], CellBitmapFiles[2], CellBitmapFiles[3], CellBitmapFiles[4],
+    CellBitmapFiles[5], IconFile,           ClickWaveFile,      ClearWaveFile,      MarqueeFile};
+
+}  // namespace orbulon
