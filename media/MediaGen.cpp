@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -37,26 +38,39 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
+// Qt's name for a rendering at Scale times the designed size: "RedBall.bmp", "RedBall@2x.bmp".
+std::string ScaledName(std::string_view File, int Scale)
+{
+    const std::string_view Stem = File.substr(0, File.rfind('.'));
+    const std::string_view Suffix = File.substr(Stem.size());
+    return std::string(Stem) + (Scale > 1 ? "@" + std::to_string(Scale) + "x" : "") + std::string(Suffix);
+}
+
 bool MakeMedia(const fs::path& Folder)
 {
-    // Five colours that differ in lightness as well as hue (yellow lightest, then green,
-    // blue, red, purple), so that players who confuse red and green, or blue and purple,
-    // still tell every ball apart. The purple is as dark as the board; its highlight and
-    // shading still set it off.
+    // Five colours far apart in lightness (purple darkest, then blue, red, green, yellow)
+    // and on both colour axes, so that players who see no hue, or confuse red with green or
+    // blue with yellow, still tell every ball apart. The two dark balls are set off the board
+    // by their light rims; the blue one's is wide, which lifts it clear of the purple in
+    // greyscale while its body stays darker than the board.
     struct Ball {
         const char* File;
         Rgb Colour;
+        double RimWidth;
     };
     const Ball Balls[] = {
-        {"PurpleBall.bmp", {88, 28, 140}},  // lightness (CIE L*) about 26
-        {"BlueBall.bmp", {64, 156, 255}},  // 63
-        {"YellowBall.bmp", {255, 236, 72}},  // 92
-        {"GreenBall.bmp", {100, 216, 88}},  // 78
-        {"RedBall.bmp", {212, 32, 26}},  // 46
+        {"PurpleBall.bmp", {7, 1, 16}, 0.10},      {"BlueBall.bmp", {6, 27, 68}, 0.27},
+        {"YellowBall.bmp", {255, 248, 172}, 0.10}, {"GreenBall.bmp", {24, 196, 166}, 0.10},
+        {"RedBall.bmp", {255, 22, 58}, 0.10},
     };
-    bool Ok = WriteFile(Folder / "Blank.bmp", BlankBitmap());
-    for (const Ball& b : Balls)
-        Ok = WriteFile(Folder / b.File, BallBitmap(b.Colour)) && Ok;
+    bool Ok = true;
+    // Qt picks the @2x or @3x file on screens of that density and scales the designed one
+    // elsewhere; each is drawn at its own size, not enlarged.
+    for (const int Scale : {1, 2, 3}) {
+        Ok = WriteFile(Folder / ScaledName("Blank.bmp", Scale), BlankBitmap(Scale)) && Ok;
+        for (const Ball& b : Balls)
+            Ok = WriteFile(Folder / ScaledName(b.File, Scale), BallBitmap(b.Colour, b.RimWidth, Scale)) && Ok;
+    }
     Ok = WriteFile(Folder / "Orbulon.ico", RedBallIcon()) && Ok;
     Ok = WriteFile(Folder / "Click.wav", ClickWave()) && Ok;
     Ok = WriteFile(Folder / "Clear.wav", ClearWave()) && Ok;
