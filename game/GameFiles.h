@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace orbulon {
@@ -15,6 +16,15 @@ inline constexpr std::array<std::string_view, 6> CellBitmapFiles{"Blank.bmp",   
 constexpr std::string_view BitmapFile(int Colour)
 {
     return Colour >= 1 && Colour <= 5 ? CellBitmapFiles[static_cast<std::size_t>(Colour)] : CellBitmapFiles[0];
+}
+
+// Qt's name for a rendering at Scale times the designed size: "RedBall.bmp", "RedBall@2x.bmp".
+inline std::string ScaledFile(std::string_view File, int Scale)
+{
+    if (Scale <= 1)
+        return std::string(File);
+    const std::string_view Stem = File.substr(0, File.rfind('.'));
+    return std::string(Stem) + '@' + std::to_string(Scale) + 'x' + std::string(File.substr(Stem.size()));
 }
 
 inline constexpr std::string_view IconFile = "Orbulon.ico";

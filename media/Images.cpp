@@ -73,33 +73,87 @@ std::vector<Rgb> Render(int Size, const Shader& Shade)
     return Pixels;
 }
 
-// A glossy ball lit from the upper left: soft ambient light, diffuse shading, a small
-// white highlight, and a faint shadow on the cell below and to the right of it.
-Linear ShadeBall(Rgb BaseColour, double X, double Y)
+double Luminance(Linear c) { return 0.2126 * c.R + 0.7152 * c.G + 0.0722 * c.B; }
+
+double ContrastWithBoard(Linear c)
 {
-    constexpr double Centre = CellSize / 2.0;
-    constexpr double Radius = 8.7;
-    const Linear Base = ToLinear(BaseColour);
-    const Linear Back = ToLinear(Background);
-    const double dx = (X - Centre) / Radius;
-    const double dy = (Y - Centre) / Radius;
-    const double r2 = dx * dx + dy * dy;
-    if (r2 > 1) {
-        // The shadow stays inside the cell, so no hard edge shows at the gap to the next one.
-        const double sx = dx - 0.07, sy = dy - 0.09;
-        const double Shadow = std::clamp((sx * sx + sy * sy - 1.0) / 0.20, 0.0, 1.0);
-        const double k = 0.55 + 0.45 * Shadow;
-        return {Back.R * k, Back.G * k, Back.B * k};
-    }
-    const double nz = std::sqrt(1 - r2);
-    // Light from up and to the left, towards the player (y grows downward).
-    constexpr double Lx = -0.48, Ly = -0.58, Lz = 0.66;
-    const double Diffuse = std::max(0.0, dx * Lx + dy * Ly + nz * Lz);
-    const double Hx = Lx, Hy = Ly, Hz = Lz + 1;
+    const double a = Luminance(c) + 0.05, b = Luminance(ToLinear(Background)) + 0.05;
+    return std::max(a, b) / std::min(a, b);
+}
+
+// The rim: the ball's own colour lightened towards white just far enough to stand well off
+// the board, so even the darkest ball shows its outline and keeps its hue.
+Linear RimColour(Linear Base)
+{
+    constexpr double RimContrast = 3.05;
+    Linear Rim = Base;
+    for (double t = 0; ContrastWithBoard(Rim) < RimContrast && t < 1; t += 0.01)
+        Rim = {Base.R + (1 - Base.R) * t, Base.G + (1 - Base.G) * t, Base.B + (1 - Base.B) * t};
+    return Rim;
+}
+
+// The light comes from up and to the left, towards the player (y grows downward).
+constexpr double Lx = -0.48, Ly = -0.58, Lz = 0.66;
+
+// Soft light all round and a gentle diffuse shade: enough to make the ball round, not so
+// much that its far side sinks into the board.
+Linear ShadeBody(Linear Base, double dx, double dy)
+{
+    constexpr double Ambient = 0.75, Diffuse = 0.55;
+    const double nz = std::sqrt(std::max(0.0, 1 - dx * dx - dy * dy));
+    const double Light = Ambient + Diffuse * std::max(0.0, dx * Lx + dy * Ly + nz * Lz);
+    return {Base.R * Light, Base.G * Light, Base.B * Light};
+}
+
+// The white glint where the light is mirrored towards the player.
+double Highlight(double dx, double dy)
+{
+    constexpr double Hx = Lx, Hy = Ly, Hz = Lz + 1;
     const double Hn = std::sqrt(Hx * Hx + Hy * Hy + Hz * Hz);
-    const double Specular = std::pow(std::max(0.0, (dx * Hx + dy * Hy + nz * Hz) / Hn), 28) * 0.75;
-    const double Light = 0.22 + 0.95 * Diffuse;
-    return {Base.R * Light + Specular, Base.G * Light + Specular, Base.B * Light + Specular};
+    const double nz = std::sqrt(std::max(0.0, 1 - dx * dx - dy * dy));
+    return std::pow(std::max(0.0, (dx * Hx + dy * Hy + nz * Hz) / Hn), 28) * 0.15;
+}
+
+// A ball lit from the upper left: a shaded body inside a light rim of its own hue, and a
+// small white glint. The radius and rim are fractions of the cell, so the 2x and 3x
+// renderings are the same ball drawn finer. Each pixel is wholly board, rim or body, never a
+// blend of two: the outline stays sharp, and the rim keeps its full contrast with the board.
+std::vector<Rgb> DrawBall(Rgb BaseColour, double RimWidth, int Size)
+{
+    const double Centre = Size / 2.0;
+    const double Radius = 0.435 * Size;
+    const double RimStart = (1 - RimWidth) * (1 - RimWidth);
+    const Linear Base = ToLinear(BaseColour);
+    const Linear Rim = RimColour(Base);
+    constexpr int Samples = 8, n = Samples * Samples;
+    std::vector<Rgb> Pixels;
+    for (int y = 0; y < Size; ++y) {
+        for (int x = 0; x < Size; ++x) {
+            Linear Body;
+            double Gloss = 0;
+            int Inside = 0, OnRim = 0;
+            for (int s = 0; s < n; ++s) {
+                const double dx = (x + (s % Samples + 0.5) / Samples - Centre) / Radius;
+                const double dy = (y + (s / Samples + 0.5) / Samples - Centre) / Radius;
+                const double r2 = dx * dx + dy * dy;
+                if (r2 > 1)
+                    continue;
+                ++Inside;
+                OnRim += r2 > RimStart;
+                const Linear c = ShadeBody(Base, dx, dy);
+                Body.R += c.R, Body.G += c.G, Body.B += c.B;
+                Gloss += Highlight(dx, dy);
+            }
+            if (2 * Inside < n) {
+                Pixels.push_back(Background);
+                continue;
+            }
+            const Linear c = 2 * OnRim > Inside ? Rim : Linear{Body.R / Inside, Body.G / Inside, Body.B / Inside};
+            Gloss /= Inside;
+            Pixels.push_back({FromLinear(c.R + Gloss), FromLinear(c.G + Gloss), FromLinear(c.B + Gloss)});
+        }
+    }
+    return Pixels;
 }
 
 std::string Bmp24(int Size, const std::vector<Rgb>& Pixels)
@@ -156,12 +210,16 @@ std::string IconImage(int Size)
 
 }  // namespace
 
-std::string BallBitmap(Rgb Base)
+std::string BallBitmap(Rgb Base, double RimWidth, int Scale)
 {
-    return Bmp24(CellSize, Render(CellSize, [&](double X, double Y) { return ShadeBall(Base, X, Y); }));
+    return Bmp24(CellSize * Scale, DrawBall(Base, RimWidth, CellSize * Scale));
 }
 
-std::string BlankBitmap() { return Bmp24(CellSize, std::vector<Rgb>(CellSize * CellSize, Background)); }
+std::string BlankBitmap(int Scale)
+{
+    const int Size = CellSize * Scale;
+    return Bmp24(Size, std::vector<Rgb>(static_cast<std::size_t>(Size * Size), Background));
+}
 
 std::string RedBallIcon()
 {

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -41,21 +42,34 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
 
 bool MakeMedia(const fs::path& Folder)
 {
-    // Five colours that differ in lightness as well as hue (yellow lightest, then green,
-    // blue, red, purple), so that players who confuse red and green, or blue and purple,
-    // still tell every ball apart. The purple is as dark as the board; its highlight and
-    // shading still set it off.
+    // Five colours far apart in lightness (purple darkest, then blue, red, green, yellow)
+    // and on both colour axes, so that players who see no hue, or confuse red with green or
+    // blue with yellow, still tell every ball apart. The two dark balls are set off the board
+    // by their light rims; the blue one's is wide, which lifts it clear of the purple in
+    // greyscale while its body stays darker than the board.
     // By colour code, 1 to 5.
-    const Rgb Balls[] = {
-        {88, 28, 140},  // purple: lightness (CIE L*) about 26
-        {64, 156, 255},  // blue: 63
-        {255, 236, 72},  // yellow: 92
-        {100, 216, 88},  // green: 78
-        {212, 32, 26},  // red: 46
+    struct Ball {
+        Rgb Colour;
+        double RimWidth;
     };
-    bool Ok = WriteFile(Folder / BitmapFile(0), BlankBitmap());
-    for (int Colour = 1; Colour <= 5; ++Colour)
-        Ok = WriteFile(Folder / BitmapFile(Colour), BallBitmap(Balls[Colour - 1])) && Ok;
+    const Ball Balls[] = {
+        {{7, 1, 16}, 0.10},  // purple
+        {{6, 27, 68}, 0.27},  // blue
+        {{255, 248, 172}, 0.10},  // yellow
+        {{24, 196, 166}, 0.10},  // green
+        {{255, 22, 58}, 0.10},  // red
+    };
+    bool Ok = true;
+    // Qt picks the @2x or @3x file on screens of that density and scales the designed one
+    // elsewhere; each is drawn at its own size, not enlarged.
+    for (const int Scale : {1, 2, 3}) {
+        Ok = WriteFile(Folder / ScaledFile(BitmapFile(0), Scale), BlankBitmap(Scale)) && Ok;
+        for (int Colour = 1; Colour <= 5; ++Colour) {
+            const Ball& b = Balls[Colour - 1];
+            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale), BallBitmap(b.Colour, b.RimWidth, Scale)) &&
+                Ok;
+        }
+    }
     Ok = WriteFile(Folder / IconFile, RedBallIcon()) && Ok;
     Ok = WriteFile(Folder / ClickWaveFile, ClickWave()) && Ok;
     Ok = WriteFile(Folder / ClearWaveFile, ClearWave()) && Ok;

@@ -10,28 +10,162 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
 
 using namespace orbulon;
 
 const fs::path Bin = ORBULON_TEST_BIN_DIR;
 static QString In(const char* File) { return QString::fromStdString((Bin / File).string()); }
 
-TEST(GeneratedMedia, CellsAreBallsOfClearlyDifferentLightnessOnGreyAndTheIconARedDisc)
+namespace {
+
+using Colour = std::array<double, 3>;  // linear-light R, G, B
+
+Colour ToLinear(const std::array<double, 3>& Srgb)
 {
-    std::vector<int> Lightness;  // over the middle of each cell, for players who cannot go by hue
-    for (const char* File :
-         {"Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp", "RedBall.bmp"}) {
-        const QImage Cell(In(File));
-        ASSERT_EQ(Cell.size(), QSize(20, 20)) << File;
-        EXPECT_EQ(Cell.pixel(0, 0), qRgb(64, 64, 64)) << File;  // the corners show the board
-        Lightness.push_back(0);
-        for (int i = 0; i < 100; ++i)
-            Lightness.back() += qGray(Cell.pixel(5 + i % 10, 5 + i / 10));
+    Colour c;
+    for (int i = 0; i < 3; ++i) {
+        const double v = Srgb[i] / 255;
+        c[i] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     }
-    EXPECT_EQ(Lightness[0], 100 * 64);  // the blank cell is the board all over
-    std::sort(Lightness.begin() + 1, Lightness.end());
-    for (std::size_t i = 2; i < Lightness.size(); ++i)
-        EXPECT_GT(Lightness[i] - Lightness[i - 1], 100 * 10) << "between two balls";
+    return c;
+}
+
+double Luminance(const Colour& c) { return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]; }
+
+// The luminance contrast ratio of accessibility guidelines, either way round.
+double Contrast(const Colour& a, const Colour& b)
+{
+    const double La = Luminance(a) + 0.05, Lb = Luminance(b) + 0.05;
+    return std::max(La, Lb) / std::min(La, Lb);
+}
+
+Colour Lab(const Colour& c)
+{
+    const auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
+    const double fx = f((0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2]) / 0.95047);
+    const double fy = f(Luminance(c));
+    const double fz = f((0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]) / 1.08883);
+    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
+
+// CIEDE2000, as Sharma, Wu and Dalal (2005) set it out.
+double DeltaE2000(const Colour& Lab1, const Colour& Lab2)
+{
+    constexpr double Pi = 3.14159265358979323846, Deg = Pi / 180;
+    const auto Pow7 = [](double x) { return std::pow(x, 7); };
+    const double Cbar = (std::hypot(Lab1[1], Lab1[2]) + std::hypot(Lab2[1], Lab2[2])) / 2;
+    const double G = 0.5 * (1 - std::sqrt(Pow7(Cbar) / (Pow7(Cbar) + Pow7(25))));
+    const double a1 = Lab1[1] * (1 + G), a2 = Lab2[1] * (1 + G);
+    const double C1 = std::hypot(a1, Lab1[2]), C2 = std::hypot(a2, Lab2[2]);
+    const auto Hue = [&](double a, double b) {
+        return a == 0 && b == 0 ? 0 : std::fmod(std::atan2(b, a) / Deg + 360, 360);
+    };
+    const double h1 = Hue(a1, Lab1[2]), h2 = Hue(a2, Lab2[2]);
+    double dh = C1 * C2 == 0 ? 0 : h2 - h1;
+    dh += dh > 180 ? -360 : dh < -180 ? 360 : 0;
+    double hbar = h1 + h2;
+    if (C1 * C2 != 0)
+        hbar = std::abs(h1 - h2) <= 180 ? hbar / 2 : hbar < 360 ? (hbar + 360) / 2 : (hbar - 360) / 2;
+    const double Lbar = (Lab1[0] + Lab2[0]) / 2, Cpbar = (C1 + C2) / 2;
+    const double T = 1 - 0.17 * std::cos((hbar - 30) * Deg) + 0.24 * std::cos(2 * hbar * Deg) +
+        0.32 * std::cos((3 * hbar + 6) * Deg) - 0.20 * std::cos((4 * hbar - 63) * Deg);
+    const double SL = 1 + 0.015 * (Lbar - 50) * (Lbar - 50) / std::sqrt(20 + (Lbar - 50) * (Lbar - 50));
+    const double SC = 1 + 0.045 * Cpbar, SH = 1 + 0.015 * Cpbar * T;
+    const double RT = -std::sin(60 * std::exp(-std::pow((hbar - 275) / 25, 2)) * Deg) * 2 *
+        std::sqrt(Pow7(Cpbar) / (Pow7(Cpbar) + Pow7(25)));
+    const double dL = (Lab2[0] - Lab1[0]) / SL, dC = (C2 - C1) / SC;
+    const double dH = 2 * std::sqrt(C1 * C2) * std::sin(dh / 2 * Deg) / SH;
+    return std::sqrt(dL * dL + dC * dC + dH * dH + RT * dC * dH);
+}
+
+// How a colour looks to players who see no hue (its luminance as grey), and to those without
+// red, green or blue cones: the severity 1.0 matrices of Machado, Oliveira and Fernandes
+// (2009), applied in linear light.
+struct Vision {
+    const char* Name;
+    std::array<Colour, 3> Matrix;
+};
+const Vision Visions[] = {
+    {"normal", {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}},
+    {"greyscale", {{{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}}}},
+    {"protanopia",
+     {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}}},
+    {"deuteranopia",
+     {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}}},
+    {"tritanopia",
+     {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}}},
+};
+
+Colour Seen(const Vision& v, const Colour& c)
+{
+    Colour Out;
+    for (int i = 0; i < 3; ++i)
+        Out[i] = std::clamp(v.Matrix[i][0] * c[0] + v.Matrix[i][1] * c[1] + v.Matrix[i][2] * c[2], 0.0, 1.0);
+    return Out;
+}
+
+}  // namespace
+
+// Every ball, at its designed size and in its 2x and 3x renderings, shows a clear edge on the
+// board and stays apart from the other four for players of every kind of colour vision. A
+// ball's pixels are those that are not the board; its mean colour is the mean of their stored
+// values, the colour the ball gives from a distance.
+TEST(GeneratedMedia, EveryBallStandsOffTheBoardAndApartFromTheOthersAtEverySize)
+{
+    const std::array<int, 3> Board{64, 64, 64};
+    const Colour BoardLight = ToLinear({64, 64, 64});
+    const char* Balls[] = {"PurpleBall", "BlueBall", "YellowBall", "GreenBall", "RedBall"};
+    for (const std::string Suffix : {"", "@2x", "@3x"}) {
+        const int Size = 20 * (Suffix.empty() ? 1 : Suffix[1] - '0');
+        const Bitmap Blank = ReadBitmap(Bin / ("Blank" + Suffix + ".bmp"));
+        EXPECT_EQ(Blank.Width * 1000 + Blank.Height, Size * 1000 + Size) << "Blank" << Suffix;
+        EXPECT_EQ(std::count(Blank.Pixels.begin(), Blank.Pixels.end(), Board), Size * Size) << "Blank" << Suffix;
+        std::vector<Colour> Means;
+        for (const std::string File : Balls) {
+            const Bitmap Cell = ReadBitmap(Bin / (File + Suffix + ".bmp"));
+            ASSERT_TRUE(Cell.Width == Size && Cell.Height == Size) << File << Suffix;
+            EXPECT_EQ(Cell.Pixels.front(), Board) << File << Suffix << ": the corners show the board";
+            std::vector<double> Contrasts;
+            std::array<double, 3> Sum{};
+            for (const auto& p : Cell.Pixels) {
+                if (p == Board)
+                    continue;
+                Contrasts.push_back(Contrast(ToLinear({1.0 * p[0], 1.0 * p[1], 1.0 * p[2]}), BoardLight));
+                for (int i = 0; i < 3; ++i)
+                    Sum[i] += p[i] / 1.0;
+            }
+            ASSERT_FALSE(Contrasts.empty()) << File << Suffix;
+            std::sort(Contrasts.begin(), Contrasts.end());
+            const double Share =
+                1.0 * (Contrasts.end() - std::lower_bound(Contrasts.begin(), Contrasts.end(), 3.0)) / Contrasts.size();
+            const double Median = Contrasts[Contrasts.size() / 2];
+            std::printf("%-14s %3.0f%% of its pixels at 3:1 or more, median %.2f:1\n", (File + Suffix).c_str(),
+                        100 * Share, Median);
+            EXPECT_GE(Share, 0.15) << File << Suffix;
+            EXPECT_GE(Median, 1.5) << File << Suffix;
+            for (double& v : Sum)
+                v /= Contrasts.size();
+            Means.push_back(ToLinear(Sum));
+        }
+        for (const Vision& v : Visions) {
+            double Least = 1e9;
+            std::string Pair;
+            for (std::size_t i = 0; i < Means.size(); ++i)
+                for (std::size_t j = i + 1; j < Means.size(); ++j)
+                    if (const double d = DeltaE2000(Lab(Seen(v, Means[i])), Lab(Seen(v, Means[j]))); d < Least)
+                        Least = d, Pair = std::string(Balls[i]) + " and " + Balls[j];
+            std::printf("%-14s %-12s closest pair %s, CIEDE2000 %.1f\n", Suffix.empty() ? "@1x" : Suffix.c_str(),
+                        v.Name, Pair.c_str(), Least);
+            EXPECT_GE(Least, 15) << v.Name << ": " << Pair << Suffix;
+        }
+    }
+}
+
+TEST(GeneratedMedia, IconIsARedDiscOnBlack)
+{
     QImageReader Icon(In("Orbulon.ico"));
     for (const int Size : {16, 32}) {
         ASSERT_TRUE(Icon.jumpToImage(Size / 32));

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -70,6 +71,35 @@ inline void WriteBytes(const fs::path& Path, const std::string& Bytes)
 {
     fs::create_directories(Path.parent_path());
     std::ofstream(Path, std::ios::binary) << Bytes;
+}
+
+// A 24-bit BMP as our generator writes it: rows bottom first, each padded to four bytes.
+// Pixels are R, G, B from the top row down; a file of any other kind reads as 0 x 0.
+struct Bitmap {
+    int Width = 0, Height = 0;
+    std::vector<std::array<int, 3>> Pixels;
+};
+inline Bitmap ReadBitmap(const fs::path& Path)
+{
+    const std::string b = ReadBytes(Path);
+    const auto At = [&](std::size_t i, int Bytes) {
+        int Value = 0;
+        for (int k = Bytes - 1; k >= 0; --k)
+            Value = Value << 8 | static_cast<unsigned char>(b[i + static_cast<std::size_t>(k)]);
+        return Value;
+    };
+    if (b.size() < 54 || b.compare(0, 2, "BM") != 0 || At(28, 2) != 24)
+        return {};
+    Bitmap Out{At(18, 4), At(22, 4), {}};
+    const auto Offset = static_cast<std::size_t>(At(10, 4)),
+               Row = static_cast<std::size_t>((Out.Width * 3 + 3) / 4 * 4);
+    if (Out.Width <= 0 || Out.Height <= 0 || b.size() < Offset + Row * static_cast<std::size_t>(Out.Height))
+        return {};
+    for (int y = Out.Height - 1; y >= 0; --y)
+        for (std::size_t x = 0, r = Offset + Row * static_cast<std::size_t>(y); x < static_cast<std::size_t>(Out.Width);
+             ++x)
+            Out.Pixels.push_back({At(r + 3 * x + 2, 1), At(r + 3 * x + 1, 1), At(r + 3 * x, 1)});
+    return Out;
 }
 
 // A table file from plain record lines, scrambled and ended as the game writes them.
