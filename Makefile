@@ -3,7 +3,10 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench fuzz clean
+# How the package is configured; the package test builds with the same flags.
+PACKAGE_FLAGS := $(shell sed '/^#/d' packaging/build-flags)
+
+.PHONY: all build run test test-asan bench fuzz package clean
 
 all: build
 
@@ -59,6 +62,16 @@ fuzz:
 	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
 	cmake --build $(FUZZ_BUILD) -j2
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The Debian package, from a hardened Release build installed under /usr:
+# build-package/orbulon_<version>_<arch>.deb.
+PACKAGE_BUILD ?= build-package
+
+package:
+	@scripts/install-deps package
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja $(PACKAGE_FLAGS) $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j2
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

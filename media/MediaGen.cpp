@@ -3,7 +3,9 @@
 //
 //   orbulon_mediagen media FOLDER   the bitmaps, the icon, the waves and "String.cfg"
 //   orbulon_mediagen table FOLDER   the shipped "Config.cfg", only if FOLDER has none yet
+//   orbulon_mediagen icons FOLDER ID   the desktop icon ID in an icon theme's FOLDER
 #include "HighScoreTable.h"
+#include "Icons.h"
 #include "Images.h"
 #include "Scramble.h"
 #include "Sounds.h"
@@ -37,6 +39,9 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
+// The red ball is also the game's desktop icon.
+constexpr Rgb Red{212, 32, 26};
+
 bool MakeMedia(const fs::path& Folder)
 {
     // Five colours that differ in lightness as well as hue (yellow lightest, then green,
@@ -52,7 +57,7 @@ bool MakeMedia(const fs::path& Folder)
         {"BlueBall.bmp", {64, 156, 255}},  // 63
         {"YellowBall.bmp", {255, 236, 72}},  // 92
         {"GreenBall.bmp", {100, 216, 88}},  // 78
-        {"RedBall.bmp", {212, 32, 26}},  // 46
+        {"RedBall.bmp", Red},  // 46
     };
     bool Ok = WriteFile(Folder / "Blank.bmp", BlankBitmap());
     for (const Ball& b : Balls)
@@ -62,6 +67,22 @@ bool MakeMedia(const fs::path& Folder)
     Ok = WriteFile(Folder / "Clear.wav", ClearWave()) && Ok;
     Ok = WriteFile(Folder / "String.cfg", ScrambleText(MarqueeText) + "\r\n") && Ok;
     return Ok;
+}
+
+// The red ball for menus and launchers, at every size of the theme and as an SVG, laid out
+// as the theme's folders NxN/apps/ID.png and scalable/apps/ID.svg.
+bool MakeIcons(const fs::path& Folder, const std::string& Id)
+{
+    bool Ok = true;
+    for (const int Size : IconThemeSizes) {
+        const fs::path Apps = Folder / (std::to_string(Size) + "x" + std::to_string(Size)) / "apps";
+        std::error_code Error;
+        fs::create_directories(Apps, Error);
+        Ok = WriteFile(Apps / (Id + ".png"), BallIconPng(Size, Red)) && Ok;
+    }
+    std::error_code Error;
+    fs::create_directories(Folder / "scalable" / "apps", Error);
+    return WriteFile(Folder / "scalable" / "apps" / (Id + ".svg"), BallIconSvg(Red)) && Ok;
 }
 
 // The table a fresh copy of the game ships with: modest scores a first game can beat.
@@ -96,13 +117,16 @@ bool MakeTable(const fs::path& Folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || (std::string_view(argv[1]) != "media" && std::string_view(argv[1]) != "table")) {
-        std::cerr << "usage: orbulon_mediagen media|table FOLDER\n";
+    const std::string_view Mode = argc > 1 ? argv[1] : "";
+    const bool Icons = Mode == "icons" && argc == 4;
+    if (!Icons && (argc != 3 || (Mode != "media" && Mode != "table"))) {
+        std::cerr << "usage: orbulon_mediagen media|table FOLDER\n"
+                     "       orbulon_mediagen icons FOLDER ID\n";
         return 2;
     }
     const fs::path Folder = argv[2];
     std::error_code Error;
     fs::create_directories(Folder, Error);
-    const bool Ok = std::string_view(argv[1]) == "media" ? MakeMedia(Folder) : MakeTable(Folder);
+    const bool Ok = Icons ? MakeIcons(Folder, argv[3]) : Mode == "media" ? MakeMedia(Folder) : MakeTable(Folder);
     return Ok ? 0 : 1;
 }

@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbulon"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // Lets the desktop match the window to the game's menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORBULON_APP_ID));
 
     orbulon::frmMain Window;
     QApplication::setWindowIcon(Window.windowIcon());
