@@ -93,16 +93,18 @@ find_game_window
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
 [ "StartupWMClass=$class" = "$(grep '^StartupWMClass=' "$entry")" ] || fail "window class is '$class'"
 
-dialogs() { xdotool search --onlyvisible --name '^Orbulon!$' | wc -l; }  # the main window too
-wait_dialog() {  # until a box titled like the game's window is up (1) or gone (0)
+# The message and input boxes on top of the main window: titled like it, but new windows.
+box() { xdotool search --onlyvisible --name '^Orbulon!$' | grep -vx "$window" | tail -n1; }
+wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
     for _ in $(seq 100); do
-        if [ "$1" -eq 1 ]; then [ "$(dialogs)" -gt 1 ] && return 0; else [ "$(dialogs)" -le 1 ] && return 0; fi
+        box_id=$(box)
+        [ -n "$box_id" ] && [ "$box_id" != "$1" ] && return 0
         sleep 0.05
     done
     return 1
 }
-press() {  # keys for the modal box on top, which takes them through the main window
-    xdotool windowfocus --sync "$window"
+press() {  # keys for the box on top, $box_id
+    xdotool windowfocus --sync "$box_id"
     xdotool "$@"
 }
 
@@ -112,14 +114,16 @@ for attempt in 1 2 3 4; do
     result=$(python3 "$source_dir/tests/e2e/autoplay.py" "$window" 2>"$work/autoplay.log") ||
         fail "autoplay: $(cat "$work/autoplay.log")"
     echo "game $attempt: $result (expected points, groups taken)"
-    wait_dialog 1 || fail "no message at the end of the game"
+    wait_box "" || fail "no message at the end of the game"
     press key Return  # the end message
-    wait_dialog 0 && wait_dialog 1 || fail "no name prompt"
+    wait_box "$box_id" || fail "no name prompt"
     press key ctrl+a type "Packaged Player"
     press key Return
-    sleep 0.3
     # A new best score is told in one more box.
-    [ "$(dialogs)" -gt 1 ] && press key Return && wait_dialog 0
+    prompt=$box_id
+    sleep 0.5
+    box_id=$(box)
+    [ -n "$box_id" ] && [ "$box_id" != "$prompt" ] && press key Return
     [ -f "$table" ] && break
 done
 [ -f "$table" ] || fail "no score was kept in $table"
