@@ -1,91 +1,60 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays a game of Orbulon to its end from outside, as a player would with the mouse.
-
-The board is read from a screenshot of the game's window: the centre pixel of each of
-the 132 cells tells its ball apart (the blank cell shows the board's grey). The player
-takes the largest group left, two clicks on one of its balls, until no group of two or
-more remains. Prints the points it expects to have scored and the number of groups taken.
-
-Usage: autoplay.py WINDOW-ID        (DISPLAY set; File > New already chosen)
-
-The board reading (client_origin, screenshot, read_board, groups) is kept apart from the
-clicking, so that a player using other controls can share it.
-"""
+# Plays a game of Orbulon to its end from outside, as a player would with the mouse: reads
+# the board from a screenshot of the window (the centre pixel of each of the 132 cells; an
+# empty cell shows the board's grey), takes the largest group left with two clicks on one of
+# its balls, and goes on until no group of two or more remains. Prints the points it expects
+# to have scored and the number of groups taken.
+#
+# Usage: autoplay.py WINDOW-ID        (DISPLAY set; File > New already chosen)
+#
+# The board reading (client_origin, read_board, groups) is kept apart from the clicking, so
+# that a player using other controls can share it.
 import subprocess
 import sys
 import time
 
 COLUMNS, ROWS = 11, 12
 CLIENT_WIDTH, CLIENT_HEIGHT = 257, 348  # the client area below the menu bar
-BLANK = (64, 64, 64)  # the board's grey, shown by an empty cell
-
-
-def cell_centre(index):
-    """Pixel of cell index (1 to 132: bottom row first, left to right) in the client area."""
-    column, row = (index - 1) % COLUMNS, (index - 1) // COLUMNS
-    return 14 + 21 * column + 10, 253 - 21 * row + 10
+BLANK = (64, 64, 64)
 
 
 def run(*command):
     return subprocess.run(command, check=True, capture_output=True).stdout
 
 
+# Pixel of cell index (1 to 132: bottom row first, each from the left) in the client area.
+def cell_centre(index):
+    column, row = (index - 1) % COLUMNS, (index - 1) // COLUMNS
+    return 14 + 21 * column + 10, 253 - 21 * row + 10
+
+
 def client_origin(window):
-    """Screen position of the client area's top left corner, below the menu bar."""
     shell = dict(line.split("=", 1) for line in run("xdotool", "getwindowgeometry", "--shell", window).decode().split())
     return int(shell["X"]), int(shell["Y"]) + int(shell["HEIGHT"]) - CLIENT_HEIGHT
 
 
-def screenshot():
-    """The whole screen as (width, pixel-reader); a binary PPM from ImageMagick's import."""
-    data = run("import", "-window", "root", "-depth", "8", "ppm:-")
-    fields, at = [], 2
-    while len(fields) < 3:  # width, height, maximum value, each after blanks or comments
-        while data[at : at + 1].isspace():
-            at += 1
-        if data[at : at + 1] == b"#":
-            at = data.index(b"\n", at) + 1
-            continue
-        end = at
-        while not data[end : end + 1].isspace():
-            end += 1
-        fields.append(int(data[at:end]))
-        at = end
-    width, pixels = fields[0], data[at + 1 :]
-
-    def pixel(x, y):
-        i = 3 * (y * width + x)
-        return tuple(pixels[i : i + 3])
-
-    return pixel
-
-
+# The 132 cells, index 1 first, each as the colour at its centre; None for an empty cell.
 def read_board(origin):
-    """The 132 cells, index 1 first, each as the colour at its centre; None for an empty cell."""
-    pixel = screenshot()
+    area = f"{CLIENT_WIDTH}x{CLIENT_HEIGHT}+{origin[0]}+{origin[1]}"
+    rgb = run("import", "-window", "root", "-crop", area, "-depth", "8", "rgb:-")
     board = []
     for index in range(1, COLUMNS * ROWS + 1):
         x, y = cell_centre(index)
-        colour = pixel(origin[0] + x, origin[1] + y)
+        at = 3 * (y * CLIENT_WIDTH + x)
+        colour = tuple(rgb[at : at + 3])
         board.append(None if colour == BLANK else colour)
     return board
 
 
 def neighbours(index):
     column = (index - 1) % COLUMNS
-    if column < COLUMNS - 1:
-        yield index + 1
-    if column > 0:
-        yield index - 1
-    if index + COLUMNS <= COLUMNS * ROWS:
-        yield index + COLUMNS
-    if index - COLUMNS >= 1:
-        yield index - COLUMNS
+    steps = [COLUMNS, -COLUMNS] + ([1] if column < COLUMNS - 1 else []) + ([-1] if column > 0 else [])
+    return [index + step for step in steps if 1 <= index + step <= COLUMNS * ROWS]
 
 
+# The groups of two or more joined balls of one colour, each a list of cell indices.
 def groups(board):
-    """The groups of two or more joined balls of one colour, each a list of cell indices."""
     seen, found = set(), []
     for start in range(1, COLUMNS * ROWS + 1):
         if start in seen or board[start - 1] is None:
@@ -104,10 +73,9 @@ def groups(board):
     return found
 
 
+# Whether a message or input box titled like the game's window has come up over it.
 def dialog_open():
-    """Whether a message or input box titled like the game's window has come up."""
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Orbulon!$"],
-                           capture_output=True, text=True).stdout.split()
+    found = run("xdotool", "search", "--onlyvisible", "--name", "^Orbulon!$").split()
     return len(found) > 1
 
 
@@ -129,25 +97,20 @@ def play(window, patience=3.0):
         click(origin, group[0])  # frames the group
         time.sleep(0.03)
         click(origin, group[0])  # takes it
-        # Away from the board, so no tool tip covers a cell of the next screenshot.
+        score, taken = score + len(group) * (len(group) - 1), taken + 1
+        # Away from the board, so that no tool tip covers a cell of the next screenshot.
         run("xdotool", "mousemove", "0", "0")
         deadline = time.monotonic() + patience
-        while time.monotonic() < deadline:
-            after = read_board(origin)
-            if after != board:
-                break
-            if dialog_open():  # the game has ended: the board may be covered now
-                return score + len(group) * (len(group) - 1), taken + 1
+        while (after := read_board(origin)) == board:
+            if dialog_open():
+                return score, taken
+            if time.monotonic() > deadline:
+                sys.exit(f"autoplay: the board did not change after two clicks on cell {group[0]}")
             time.sleep(0.02)
-        else:
-            sys.exit(f"autoplay: the board did not change after two clicks on cell {group[0]}")
-        score += len(group) * (len(group) - 1)
-        taken += 1
         board = after
 
 
 if __name__ == "__main__":
     if len(sys.argv) != 2:
-        sys.exit(__doc__)
-    points, moves = play(sys.argv[1])
-    print(f"{points} {moves}")
+        sys.exit("usage: autoplay.py WINDOW-ID")
+    print(*play(sys.argv[1]))
