@@ -3,7 +3,10 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench fuzz clean
+# How the package is configured; the package test builds with the same flags.
+PACKAGE_FLAGS := $(shell sed '/^#/d' packaging/build-flags)
+
+.PHONY: all build run test test-asan bench fuzz package clean
 
 all: build
 
@@ -60,6 +63,16 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j2 --target fuzzers
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The Debian package, from a hardened Release build installed under /usr:
+# build-package/orbulon_<version>_<arch>.deb.
+PACKAGE_BUILD ?= build-package
+
+package:
+	@scripts/install-deps package
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja $(PACKAGE_FLAGS) $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j2
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 # Every build folder the targets above make.
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -3,9 +3,11 @@
 //
 //   orbulon_mediagen media FOLDER   the bitmaps, the icon, the waves and "String.cfg"
 //   orbulon_mediagen table FOLDER   the shipped "Config.cfg", only if FOLDER has none yet
+//   orbulon_mediagen icons FOLDER ID   the desktop icon ID in an icon theme's FOLDER
 #include "BoardLayout.h"
 #include "GameFiles.h"
 #include "HighScoreTable.h"
+#include "Icons.h"
 #include "Images.h"
 #include "Scramble.h"
 #include "Sounds.h"
@@ -40,25 +42,28 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
+struct Ball {
+    Rgb Colour;
+    double RimWidth;
+};
+
+// By colour code, 1 to 5. Five colours far apart in lightness (purple darkest, then blue, red,
+// green, yellow) and on both colour axes, so that players who see no hue, or confuse red with
+// green or blue with yellow, still tell every ball apart. The two dark balls are set off the
+// board by their light rims; the blue one's is wide, which lifts it clear of the purple in
+// greyscale while its body stays darker than the board.
+constexpr Ball Balls[] = {
+    {{7, 1, 16}, 0.10},  // purple
+    {{6, 27, 68}, 0.27},  // blue
+    {{255, 248, 172}, 0.10},  // yellow
+    {{24, 196, 166}, 0.10},  // green
+    {{255, 22, 58}, 0.10},  // red
+};
+// The red ball is also the game's desktop icon.
+constexpr Rgb Red = Balls[4].Colour;
+
 bool MakeMedia(const fs::path& Folder)
 {
-    // Five colours far apart in lightness (purple darkest, then blue, red, green, yellow)
-    // and on both colour axes, so that players who see no hue, or confuse red with green or
-    // blue with yellow, still tell every ball apart. The two dark balls are set off the board
-    // by their light rims; the blue one's is wide, which lifts it clear of the purple in
-    // greyscale while its body stays darker than the board.
-    // By colour code, 1 to 5.
-    struct Ball {
-        Rgb Colour;
-        double RimWidth;
-    };
-    const Ball Balls[] = {
-        {{7, 1, 16}, 0.10},  // purple
-        {{6, 27, 68}, 0.27},  // blue
-        {{255, 248, 172}, 0.10},  // yellow
-        {{24, 196, 166}, 0.10},  // green
-        {{255, 22, 58}, 0.10},  // red
-    };
     bool Ok = true;
     // Qt picks the @2x or @3x file on screens of that density and scales the designed one
     // elsewhere; each is drawn at its own size, not enlarged.
@@ -75,6 +80,22 @@ bool MakeMedia(const fs::path& Folder)
     Ok = WriteFile(Folder / ClearWaveFile, ClearWave()) && Ok;
     Ok = WriteFile(Folder / MarqueeFile, ScrambleText(MarqueeText) + "\r\n") && Ok;
     return Ok;
+}
+
+// The red ball for menus and launchers, at every size of the theme and as an SVG, laid out
+// as the theme's folders NxN/apps/ID.png and scalable/apps/ID.svg.
+bool MakeIcons(const fs::path& Folder, const std::string& Id)
+{
+    bool Ok = true;
+    for (const int Size : IconThemeSizes) {
+        const fs::path Apps = Folder / (std::to_string(Size) + "x" + std::to_string(Size)) / "apps";
+        std::error_code Error;
+        fs::create_directories(Apps, Error);
+        Ok = WriteFile(Apps / (Id + ".png"), BallIconPng(Size, Red)) && Ok;
+    }
+    std::error_code Error;
+    fs::create_directories(Folder / "scalable" / "apps", Error);
+    return WriteFile(Folder / "scalable" / "apps" / (Id + ".svg"), BallIconSvg(Red)) && Ok;
 }
 
 // The table a fresh copy of the game ships with: modest scores a first game can beat.
@@ -109,13 +130,16 @@ bool MakeTable(const fs::path& Folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || (std::string_view(argv[1]) != "media" && std::string_view(argv[1]) != "table")) {
-        std::cerr << "usage: orbulon_mediagen media|table FOLDER\n";
+    const std::string_view Mode = argc > 1 ? argv[1] : "";
+    const bool Icons = Mode == "icons" && argc == 4;
+    if (!Icons && (argc != 3 || (Mode != "media" && Mode != "table"))) {
+        std::cerr << "usage: orbulon_mediagen media|table FOLDER\n"
+                     "       orbulon_mediagen icons FOLDER ID\n";
         return 2;
     }
     const fs::path Folder = argv[2];
     std::error_code Error;
     fs::create_directories(Folder, Error);
-    const bool Ok = std::string_view(argv[1]) == "media" ? MakeMedia(Folder) : MakeTable(Folder);
+    const bool Ok = Icons ? MakeIcons(Folder, argv[3]) : Mode == "media" ? MakeMedia(Folder) : MakeTable(Folder);
     return Ok ? 0 : 1;
 }

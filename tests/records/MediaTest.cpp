@@ -176,6 +176,25 @@ TEST(GeneratedMedia, IconIsARedDiscOnBlack)
     }
 }
 
+TEST(GeneratedMedia, DesktopIconsAreRedBallsOnTransparentSquaresAtEveryThemeSize)
+{
+    TempFolder Temp;
+    const std::string Command = std::string(ORBULON_TEST_MEDIAGEN) + " icons " + Temp.Path.string() + " game.id";
+    ASSERT_EQ(std::system(Command.c_str()), 0);
+    for (const int Size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const std::string Name = std::to_string(Size) + "x" + std::to_string(Size) + "/apps/game.id.png";
+        const QImage Icon(QString::fromStdString((Temp.Path / Name).string()));
+        ASSERT_EQ(Icon.size(), QSize(Size, Size)) << Name;
+        EXPECT_EQ(qAlpha(Icon.pixel(0, 0)), 0) << Name;
+        const QRgb Middle = Icon.pixel(Size / 2, Size * 2 / 3);  // below the highlight
+        EXPECT_EQ(qAlpha(Middle), 255) << Name;
+        EXPECT_GT(qRed(Middle), 2 * qGreen(Middle)) << Name;
+    }
+    const std::string Svg = ReadBytes(Temp.Path / "scalable/apps/game.id.svg");
+    EXPECT_NE(Svg.find("<svg"), std::string::npos);
+    EXPECT_NE(Svg.find("#d4201a"), std::string::npos) << "the red of the board's red ball";
+}
+
 TEST(GeneratedMedia, SoundsAreShortMonoWaves)
 {
     for (const char* File : {"Click.wav", "Clear.wav"}) {

@@ -67,7 +67,7 @@ frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& 
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setGeometry(70, 75, 259, 78);
 
-    lblDisclaimer = new QLabel(QStringLiteral("(c) 2026 The Orbulon developers\nhttps://orbulon.example.org"), this);
+    lblDisclaimer = new QLabel(QStringLiteral("(c) 2026 The Orbulon developers\n") + ToQString(GameHomePage), this);
     lblDisclaimer->setTextFormat(Qt::PlainText);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer->setGeometry(17, 175, 258, 55);

@@ -17,6 +17,8 @@ int main(int argc, char* argv[])
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbulon"));
     QApplication::setApplicationVersion(orbulon::ToQString(orbulon::GameVersion));
+    // Lets the desktop match the window to the game's menu entry and icon.
+    QGuiApplication::setDesktopFileName(orbulon::ToQString(orbulon::GameAppId));
 
     orbulon::frmMain Window;
     QApplication::setWindowIcon(Window.windowIcon());

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package as a player gets it. Builds it as "make package" does (in build-package/
+# when that exists, else in a folder of the test's own), checks the menu entry and metainfo
+# with their validators and the package with lintian, unpacks it into a scratch root and
+# starts the installed game there under a virtual X server as an ordinary user: it must find
+# its media, play a game to a qualifying score and keep that score in the player's own data
+# folder, leaving the read-only installed folder untouched.
+# Usage: package.sh SOURCE-FOLDER OWN-BUILD-FOLDER
+set -uo pipefail
+
+source_dir=$(readlink -f "$1")
+own_build=$2
+id=org.example.orbulon
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian \
+            Xvfb xdotool xprop import python3 setpriv; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+chmod 755 "$work"
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; for log in "$work"/*.log; do echo "--- $log:"; tail -n 30 "$log"; done; exit 1; }
+
+# --- The package, built as "make package" builds it.
+build=$source_dir/build-package
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    build=$own_build
+    # shellcheck disable=SC2046 # one flag a word
+    cmake -S "$source_dir" -B "$build" -G Ninja $(sed '/^#/d' "$source_dir/packaging/build-flags") \
+        >"$work/build.log" 2>&1 || fail "cannot configure the package build"
+fi
+cmake --build "$build" -j2 >>"$work/build.log" 2>&1 || fail "the package build failed"
+rm -f "$build"/orbulon_*.deb
+(cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 || fail "cpack failed"
+deb=$(ls "$build"/orbulon_*.deb 2>/dev/null | head -n1)
+[ -n "$deb" ] || fail "cpack made no orbulon_*.deb"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt: $(dpkg-deb -f "$deb" Depends)"
+
+# --- Lintian: no error and no warning.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian objects: $(grep -E '^[EW]:' "$work/lintian.log")"
+
+# --- Unpacked into a scratch root: the layout, the entry, the metainfo and every icon.
+root=$work/root
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
+game=$root/usr/lib/games/orbulon
+[ "$(readlink "$root/usr/games/orbulon")" = ../lib/games/orbulon/orbulon ] || fail "no relative link in /usr/games"
+entry=$root/usr/share/applications/$id.desktop
+desktop-file-validate "$entry" >"$work/desktop.log" 2>&1 && [ ! -s "$work/desktop.log" ] ||
+    fail "desktop-file-validate: $(cat "$work/desktop.log")"
+# Any issue but a pedantic hint fails the validation.
+appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli validate"
+grep -qx "Icon=$id" "$entry" || fail "the entry names another icon"
+[ "$(ls "$root"/usr/share/icons/hicolor/*/apps/$id.* | wc -l)" -eq 10 ] || fail "not ten icons of the theme"
+
+# --- The installed game, played by an ordinary user in a folder they cannot write.
+as_player=()
+[ "$(id -u)" -eq 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+[ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
+chmod -R a+rX "$root"
+chmod -R a-w "$game"
+installed_before=$(cd "$game" && find . -exec ls -ld --full-time {} + && sha256sum ./*)
+table=$work/home/data/orbulon/Config.cfg
+
+source "$source_dir/tests/e2e/session.sh"
+start_xvfb
+(cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+    XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${as_player[@]}" \
+    "$root/usr/games/orbulon") >"$work/game.log" 2>&1 &
+game_pid=$!
+find_game_window
+
+# The window must carry the class the menu entry names, or launchers show it apart.
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+[ "StartupWMClass=$class" = "$(grep '^StartupWMClass=' "$entry")" ] || fail "window class is '$class'"
+
+# The message and input boxes on top of the main window: titled like it, but new windows.
+box() { xdotool search --onlyvisible --name '^Orbulon!$' | grep -vx "$window" | tail -n1; }
+wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
+    for _ in $(seq 100); do
+        box_id=$(box)
+        [ -n "$box_id" ] && [ "$box_id" != "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+press() {  # keys for the box on top, $box_id
+    xdotool windowfocus --sync "$box_id"
+    xdotool "$@"
+}
+
+# A game may end below the shipped table's last score; then another is played.
+for attempt in 1 2 3 4; do
+    new_game_by_keyboard
+    result=$(python3 "$source_dir/tests/e2e/autoplay.py" "$window" 2>"$work/autoplay.log") ||
+        fail "autoplay: $(cat "$work/autoplay.log")"
+    echo "game $attempt: $result (expected points, groups taken)"
+    wait_box "" || fail "no message at the end of the game"
+    press key Return  # the end message
+    wait_box "$box_id" || fail "no name prompt"
+    press key ctrl+a type "Packaged Player"
+    press key Return
+    # A new best score is told in one more box.
+    prompt=$box_id
+    sleep 0.5
+    box_id=$(box)
+    [ -n "$box_id" ] && [ "$box_id" != "$prompt" ] && press key Return
+    [ -f "$table" ] && break
+done
+[ -f "$table" ] || fail "no score was kept in $table"
+kill -0 "$game_pid" 2>/dev/null || fail "the game stopped"
+[ "$(tr -cd '\n' <"$table" | wc -c)" -eq 5 ] || fail "the player's table does not have five lines"
+cmp -s "$table" "$game/Config.cfg" && fail "the player's table is the shipped one"
+installed_after=$(cd "$game" && find . -exec ls -ld --full-time {} + && sha256sum ./*)
+[ "$installed_after" = "$installed_before" ] || fail "the installed folder changed"
+echo "PASS: $(basename "$deb") built, lintian and validators clean, installed game played to a kept score"
+exit 0
