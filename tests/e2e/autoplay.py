@@ -10,13 +10,29 @@
 #
 # The board reading (client_origin, read_board, groups) is kept apart from the clicking, so
 # that a player using other controls can share it.
+import os
+import shlex
 import subprocess
 import sys
 import time
 
-COLUMNS, ROWS = 11, 12
-CLIENT_WIDTH, CLIENT_HEIGHT = 257, 348  # the client area below the menu bar
-BLANK = (64, 64, 64)
+
+# The board's layout, colours and the title, as the build wrote them from the game's own
+# headers into the file $GAME_FACTS names (shell assignments).
+def game_facts():
+    facts = {}
+    with open(os.environ["GAME_FACTS"]) as lines:
+        for line in lines:
+            for word in shlex.split(line):
+                name, _, value = word.partition("=")
+                facts[name] = value
+    return facts
+
+
+FACTS = game_facts()
+COLUMNS, ROWS = int(FACTS["columns"]), int(FACTS["rows"])
+CLIENT_WIDTH, CLIENT_HEIGHT = int(FACTS["client_width"]), int(FACTS["client_height"])
+BLANK = tuple(int(v) for v in FACTS["background"].split(","))
 
 
 def run(*command):
@@ -26,7 +42,9 @@ def run(*command):
 # Pixel of cell index (1 to 132: bottom row first, each from the left) in the client area.
 def cell_centre(index):
     column, row = (index - 1) % COLUMNS, (index - 1) // COLUMNS
-    return 14 + 21 * column + 10, 253 - 21 * row + 10
+    left, bottom = int(FACTS["board_left"]), int(FACTS["board_bottom"])
+    pitch, half = int(FACTS["cell_pitch"]), int(FACTS["cell_size"]) // 2
+    return left + pitch * column + half, bottom - pitch * row + half
 
 
 def client_origin(window):
@@ -75,7 +93,7 @@ def groups(board):
 
 # Whether a message or input box titled like the game's window has come up over it.
 def dialog_open():
-    found = run("xdotool", "search", "--onlyvisible", "--name", "^Orbulon!$").split()
+    found = run("xdotool", "search", "--onlyvisible", "--name", "^" + FACTS["game_title"] + "$").split()
     return len(found) > 1
 
 

@@ -72,9 +72,8 @@ chmod 700 "$work/runtime"
 chmod -R a+rX "$root"
 chmod -R a-w "$game"
 installed_before=$(cd "$game" && find . -exec ls -ld --full-time {} + && sha256sum ./*)
-table=$work/home/data/orbulon/Config.cfg
-
 source "$source_dir/tests/e2e/session.sh"
+table=$work/home/data/orbulon/$table_file
 start_xvfb
 (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${as_player[@]}" \
@@ -87,7 +86,7 @@ class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p'
 [ "StartupWMClass=$class" = "$(grep '^StartupWMClass=' "$entry")" ] || fail "window class is '$class'"
 
 # The message and input boxes on top of the main window: titled like it, but new windows.
-box() { xdotool search --onlyvisible --name '^Orbulon!$' | grep -vx "$window" | tail -n1; }
+box() { xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1; }
 wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
     for _ in $(seq 100); do
         box_id=$(box)
@@ -122,7 +121,7 @@ done
 [ -f "$table" ] || fail "no score was kept in $table"
 kill -0 "$game_pid" 2>/dev/null || fail "the game stopped"
 [ "$(tr -cd '\n' <"$table" | wc -c)" -eq 5 ] || fail "the player's table does not have five lines"
-cmp -s "$table" "$game/Config.cfg" && fail "the player's table is the shipped one"
+cmp -s "$table" "$game/$table_file" && fail "the player's table is the shipped one"
 installed_after=$(cd "$game" && find . -exec ls -ld --full-time {} + && sha256sum ./*)
 [ "$installed_after" = "$installed_before" ] || fail "the installed folder changed"
 echo "PASS: $(basename "$deb") built, lintian and validators clean, installed game played to a kept score"

@@ -190,9 +190,7 @@ TEST(GeneratedMedia, DesktopIconsAreRedBallsOnTransparentSquaresAtEveryThemeSize
         EXPECT_EQ(qAlpha(Middle), 255) << Name;
         EXPECT_GT(qRed(Middle), 2 * qGreen(Middle)) << Name;
     }
-    const std::string Svg = ReadBytes(Temp.Path / "scalable/apps/game.id.svg");
-    EXPECT_NE(Svg.find("<svg"), std::string::npos);
-    EXPECT_NE(Svg.find("#d4201a"), std::string::npos) << "the red of the board's red ball";
+    EXPECT_NE(ReadBytes(Temp.Path / "scalable/apps/game.id.svg").find("<svg"), std::string::npos);
 }
 
 TEST(GeneratedMedia, SoundsAreShortMonoWaves)
