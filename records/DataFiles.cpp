@@ -4,8 +4,11 @@
 
 #include "Scramble.h"
 
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace orbulon {
 
@@ -38,25 +41,37 @@ std::vector<std::string_view> SplitLines(std::string_view Bytes, std::size_t Max
 
 FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes)
 {
-    std::error_code Error;
-    const auto Status = std::filesystem::status(Path, Error);
-    if (Status.type() == std::filesystem::file_type::not_found) {
-        // A link pointing nowhere is there but cannot be read.
-        std::error_code LinkError;
-        const bool Dangling = std::filesystem::is_symlink(std::filesystem::symlink_status(Path, LinkError));
-        return {Dangling ? FileState::Unreadable : FileState::Absent, {}};
+    // O_NONBLOCK: opening a pipe with no writer, or some devices, would otherwise wait for ever.
+    const int Fd = ::open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (Fd < 0) {
+        if (errno == ENOENT) {
+            // A link pointing nowhere is there, but is no file.
+            struct stat Link {};
+            return {::lstat(Path.c_str(), &Link) == 0 ? FileState::NotAFile : FileState::Absent, {}};
+        }
+        return {errno == ENXIO || errno == ELOOP || errno == EISDIR ? FileState::NotAFile : FileState::Unreadable, {}};
     }
-    if (!std::filesystem::is_regular_file(Status))
-        return {FileState::Unreadable, {}};
-
-    std::ifstream File(Path, std::ios::binary);
-    if (!File)
-        return {FileState::Unreadable, {}};
-    FileHead Head{FileState::Read, std::string(MaxBytes, '\0')};
-    File.read(Head.Bytes.data(), static_cast<std::streamsize>(MaxBytes));
-    if (File.bad())
-        return {FileState::Unreadable, {}};
-    Head.Bytes.resize(static_cast<std::size_t>(File.gcount()));
+    FileHead Head{FileState::NotAFile, {}};
+    struct stat Info {};
+    if (::fstat(Fd, &Info) == 0 && S_ISREG(Info.st_mode)) {
+        Head = {FileState::Read, std::string(MaxBytes, '\0')};
+        std::size_t Got = 0;
+        while (Got < MaxBytes) {
+            const ssize_t n = ::read(Fd, Head.Bytes.data() + Got, MaxBytes - Got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                Head = {FileState::Unreadable, {}};
+                break;
+            }
+            if (n == 0)
+                break;
+            Got += static_cast<std::size_t>(n);
+        }
+        if (Head.State == FileState::Read)
+            Head.Bytes.resize(Got);
+    }
+    ::close(Fd);
     return Head;
 }
 

@@ -21,7 +21,10 @@ std::string ReadMarqueeText(const std::filesystem::path& File);
 // the marquee line is cut to this length.
 inline constexpr std::size_t MaxLineLength = 32767;
 
-enum class FileState { Absent, Read, Unreadable };
+// Unreadable: a file is there but may not or could not be read (permissions, a disk error),
+// so it may hold something we must not write over. NotAFile: a folder, a pipe, a device, a
+// socket or a link pointing nowhere stands in its place.
+enum class FileState { Absent, Read, Unreadable, NotAFile };
 
 struct FileHead {
     FileState State = FileState::Absent;
@@ -29,8 +32,8 @@ struct FileHead {
 };
 
 // The first MaxBytes bytes of the file at Path. Only a regular file (or a link to one) is
-// read; a folder, a pipe, a device or a file we may not open counts as unreadable, so a
-// stray pipe cannot hang the game and a huge file costs no more than MaxBytes.
+// read, and the open never waits: a pipe or a device is refused at once, so a stray pipe
+// cannot hang the game, and a huge file costs no more than MaxBytes.
 FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes);
 
 // The first MaxLines lines of Bytes, each without its line end (CR LF, LF or a lone CR).

@@ -7,12 +7,18 @@
 #include "GameInfo.h"
 #include "HighScoreTable.h"
 
-#include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <memory>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <system_error>
+#include <thread>
 
 namespace orbulon {
 
@@ -24,12 +30,16 @@ const std::string Title(GameTitle);
 const std::string NamePrompt = "Please enter your name.     ";
 const std::string HighScoreMessage = "You got the high score!";
 const std::string SaveFailedMessage = "Sorry, your score could not be saved.     ";
+const std::string UnreadableTableMessage =
+    "Sorry, the high-score table could not be read, so your score was not saved.     ";
 
 // How long a finishing game waits for another copy that is writing the table. Writing five
-// lines takes milliseconds, so a lock still held after this belongs to a hung copy.
-constexpr int LockWaitMs = 5000;
-
-QString QtPath(const fs::path& Path) { return QFile::decodeName(Path.c_str()); }
+// lines takes milliseconds, but a copy on a slow or stalled disk may take many seconds, and
+// writing before it is done would let its rename throw our score away. So we wait long, and
+// if the lock is still held after this the score is not written (and the player is told):
+// writing anyway is what would lose a score.
+constexpr auto LockWait = std::chrono::seconds(60);
+constexpr auto LockPoll = std::chrono::milliseconds(20);
 
 struct LoadedTable {
     fs::path Path;
@@ -37,53 +47,137 @@ struct LoadedTable {
     HighScoreTable Table;
 };
 
-// A missing file reads as an empty table, and so does a damaged or unreadable one: the game
-// plays on, and the next score that enters writes a complete five-line file.
+// A missing file reads as an empty table, and so does a damaged one: the game plays on, and
+// the next score that enters writes a complete five-line file. A table read through a link
+// is shown, but never written through (see SaveTable).
 LoadedTable ReadTable(const fs::path& Path)
 {
     const FileHead Head = ReadFileHead(Path, MaxTableBytes);
     return {Path, Head.State, ParseHighScoreTable(Head.Bytes)};
 }
 
-// QSaveFile writes beside the old file and renames over it only once the new one is whole
-// and synced, so a crash or a full disk at any moment leaves the old table or the new one,
-// never half of either.
-bool WriteTable(const fs::path& Path, const std::string& Bytes)
+bool IsLink(const fs::path& Path)
 {
-    QSaveFile File(QtPath(Path));
-    if (!File.open(QIODevice::WriteOnly))
-        return false;
-    if (File.write(Bytes.data(), static_cast<qint64>(Bytes.size())) != static_cast<qint64>(Bytes.size())) {
-        File.cancelWriting();
-        return false;
-    }
-    return File.commit();
+    std::error_code Error;
+    return fs::is_symlink(fs::symlink_status(Path, Error));
 }
 
-// Writes Table where the current table lives. When the program's folder will not take it
-// (an installed copy in a read-only folder, a protected file), the table moves to the
-// player's own folder, carrying the entries read from beside the program; from then on that
-// copy is the table. A table that exists but could not be read may hold scores we cannot
-// see, so it is never written over.
-bool SaveTable(const LoadedTable& Current, const HighScoreTable& Table, const fs::path& UserFolder)
+// The temporary copies a save writes beside the table are the table's name, a dot and six
+// letters or digits. One left behind by a save that was killed is removed by the next save
+// (under the lock, so it cannot be another copy's save in progress).
+void RemoveLeftovers(const fs::path& Path)
+{
+    const std::string Prefix = Path.filename().string() + ".";
+    std::error_code Error;
+    for (fs::directory_iterator It(Path.parent_path(), Error), End; !Error && It != End; It.increment(Error)) {
+        const std::string Name = It->path().filename().string();
+        if (Name.size() != Prefix.size() + 6 || Name.compare(0, Prefix.size(), Prefix) != 0)
+            continue;
+        if (!std::all_of(Name.begin() + static_cast<std::ptrdiff_t>(Prefix.size()), Name.end(),
+                         [](unsigned char c) { return std::isalnum(c) != 0; }))
+            continue;
+        std::error_code Ignored;
+        if (fs::is_regular_file(fs::symlink_status(It->path(), Ignored)))
+            fs::remove(It->path(), Ignored);
+    }
+}
+
+// Writes the table beside the old one and renames it into place, so a crash at any moment
+// leaves the old table or the new one, never half of either. Every step is checked (each
+// write, the sync, the close and the rename): a full disk or a disk error leaves the old
+// table byte for byte. Gives 0, or the errno of the step that failed.
+int WriteTable(const fs::path& Path, const std::string& Bytes, const TableFileCalls& Calls)
+{
+    RemoveLeftovers(Path);
+    std::string Temp = Path.string() + ".XXXXXX";
+    const int Fd = ::mkostemp(Temp.data(), O_CLOEXEC);  // O_CREAT | O_EXCL: never through a link
+    if (Fd < 0)
+        return errno;
+    // The new table keeps the old one's permissions, so other players still read it.
+    struct stat Old {};
+    const mode_t Mask = ::umask(0);
+    ::umask(Mask);
+    ::fchmod(Fd, ::stat(Path.c_str(), &Old) == 0 ? (Old.st_mode & 07777) : (0666 & ~Mask));
+
+    int Error = 0;
+    for (std::size_t Done = 0; Done < Bytes.size() && Error == 0;) {
+        const ssize_t n = Calls.Write(Fd, Bytes.data() + Done, Bytes.size() - Done);
+        if (n > 0)
+            Done += static_cast<std::size_t>(n);
+        else if (n == 0)
+            Error = ENOSPC;
+        else if (errno != EINTR)
+            Error = errno;
+    }
+    if (Error == 0 && Calls.Sync(Fd) != 0)
+        Error = errno;
+    if (::close(Fd) != 0 && Error == 0)
+        Error = errno;
+    if (Error == 0 && Calls.Rename(Temp.c_str(), Path.c_str()) != 0)
+        Error = errno;
+    if (Error != 0) {
+        ::unlink(Temp.c_str());
+        return Error;
+    }
+    // The rename itself lasts only once the folder is on disk too.
+    const int Folder = ::open(Path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (Folder >= 0) {
+        ::fsync(Folder);
+        ::close(Folder);
+    }
+    return 0;
+}
+
+// Writes Table where the current table lives. The table moves to the player's own folder,
+// carrying the entries read from beside the program, only when the program's folder will not
+// take it: no permission, a read-only disk, or something that is not a plain file in its place.
+// A full disk or a disk error is not a reason to move: the table would then hide the old
+// one for good over a passing fault, so the save fails and the old table stays.
+// A link in the table's place counts as a place that cannot be written: writing through it
+// would let whoever can write to a shared game folder aim our table at a player's own files,
+// and replacing it would break a packager's link; reading through it is harmless.
+bool SaveTable(const LoadedTable& Current, const HighScoreTable& Table, const fs::path& UserFolder,
+               const TableFileCalls& Calls)
 {
     const std::string Bytes = FormatHighScoreTable(Table);
-    if (Current.State != FileState::Unreadable && WriteTable(Current.Path, Bytes))
-        return true;
     const fs::path UserTable = UserFolder / TableFile;
+    const bool Here = Current.State != FileState::NotAFile && !IsLink(Current.Path);
+    if (Here) {
+        const int Error = WriteTable(Current.Path, Bytes, Calls);
+        if (Error == 0)
+            return true;
+        if (Error != EACCES && Error != EPERM && Error != EROFS)
+            return false;
+    }
     if (UserFolder.empty() || Current.Path == UserTable)
         return false;
     std::error_code Error;
     fs::create_directories(UserFolder, Error);
-    return WriteTable(UserTable, Bytes);
+    return WriteTable(UserTable, Bytes, Calls) == 0;
+}
+
+// Opens a lock file without ever waiting, and only if it is a plain file: a pipe, a device
+// or a link in its place is refused at once.
+int OpenLockFile(const fs::path& Path)
+{
+    constexpr int Flags = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
+    int Fd = ::open(Path.c_str(), O_RDWR | O_CREAT | Flags, 0666);
+    if (Fd < 0 && (errno == EACCES || errno == EROFS))
+        Fd = ::open(Path.c_str(), O_RDONLY | Flags);
+    struct stat Info {};
+    if (Fd >= 0 && (::fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode))) {
+        ::close(Fd);
+        Fd = -1;
+    }
+    return Fd;
 }
 
 // Held while a finishing game reloads, places and writes, so that two copies ending at the
-// same moment take turns and neither score is lost. The lock lies beside the program when
-// that folder can hold it, else in the player's folder (all copies make the same choice).
-// If another copy holds it longer than LockWaitMs, or no folder can hold it, the game goes
-// on without it: a stuck lock must not cost the player the score, and the atomic replace
-// still leaves a whole table.
+// same moment take turns and neither score is lost. It is an flock on "Config.cfg.lock"
+// beside the program, or in the player's folder when that one cannot be had (all copies
+// make the same choice). The system drops the lock when its holder dies, so a killed copy
+// leaves no stale lock behind. With no folder able to hold a lock the game goes on without
+// one: the rename still leaves a whole table.
 class TableLock {
 public:
     TableLock(const fs::path& ProgramFolder, const fs::path& UserFolder)
@@ -95,18 +189,32 @@ public:
                 std::error_code Error;
                 fs::create_directories(Folder, Error);
             }
-            auto Candidate = std::make_unique<QLockFile>(QtPath(Folder / TableLockFile));
-            if (Candidate->tryLock(LockWaitMs)) {
-                Held = std::move(Candidate);
+            if ((Fd = OpenLockFile(Folder / TableLockFile)) >= 0)
+                break;
+        }
+        if (Fd < 0)
+            return;
+        const auto GiveUp = std::chrono::steady_clock::now() + LockWait;
+        while (::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > GiveUp) {
+                Held = errno != EWOULDBLOCK && errno != EINTR;  // a lock the system refuses is no lock
                 return;
             }
-            if (Candidate->error() == QLockFile::LockFailedError)
-                return;
+            std::this_thread::sleep_for(LockPoll);
         }
     }
+    ~TableLock()
+    {
+        if (Fd >= 0)
+            ::close(Fd);  // unlocks
+    }
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+
+    bool Held = true;  // false only when another copy kept the lock past LockWait
 
 private:
-    std::unique_ptr<QLockFile> Held;  // unlocks when the step is done
+    int Fd = -1;
 };
 
 void Adopt(HighScoreRecord& Record, const HighScoreTable& Table)
@@ -144,30 +252,41 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
     PlayerName = Ui.InputBox(NamePrompt, Title, PlayerName);
 
     HighScoreTable Table{HighScores, HighNames};
-    const int Rank = PlaceScore(Table, Score, PlayerName);
-    if (Rank == 0)
+    if (PlaceScore(Table, Score, PlayerName) == 0)
         return;  // the file is not touched at all
-    if (Rank == 1)
-        Ui.MsgBox(HighScoreMessage, Title);
 
-    // Another copy of the game may have written the table while the boxes were open, so the
-    // score is placed again in a fresh reading, under the lock, and written at once.
-    bool Saved = true;
-    LoadedTable Fresh;
+    // Another copy of the game may have written the table while the prompt was open, so the
+    // score is placed again in a fresh reading, under the lock, and written at once; the
+    // rank announced is the one in that reading.
+    int Rank = 0;
+    bool Saved = false;
+    LoadedTable Fresh{{}, FileState::Read, {HighScores, HighNames}};
     {
         const TableLock Lock(ProgramFolder, UserFolder);
-        Fresh = ReadTable(TablePath());
-        Table = Fresh.Table;
-        if (PlaceScore(Table, Score, PlayerName) != 0)
-            Saved = SaveTable(Fresh, Table, UserFolder);
+        if (Lock.Held) {
+            Fresh = ReadTable(TablePath());
+            Table = Fresh.Table;
+            Rank = PlaceScore(Table, Score, PlayerName);
+            // A table we could not read may hold scores we cannot see: it is left as it is.
+            Saved =
+                Fresh.State != FileState::Unreadable && (Rank == 0 || SaveTable(Fresh, Table, UserFolder, FileCalls));
+        }
     }
     if (Saved) {
         Adopt(*this, Table);
+        if (Rank == 1)
+            Ui.MsgBox(HighScoreMessage, Title);
     } else {
         // The old table stays as it was, on disk and on show; the player hears of it once.
         Adopt(*this, Fresh.Table);
-        Ui.MsgBox(SaveFailedMessage, Title);
+        Ui.MsgBox(Fresh.State == FileState::Unreadable ? UnreadableTableMessage : SaveFailedMessage, Title);
     }
+}
+
+TableFileCalls TableFileCalls::System()
+{
+    return {[](int Fd, const void* Data, std::size_t Size) { return ::write(Fd, Data, Size); },
+            [](int Fd) { return ::fsync(Fd); }, [](const char* From, const char* To) { return ::rename(From, To); }};
 }
 
 }  // namespace orbulon

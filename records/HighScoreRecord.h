@@ -7,9 +7,21 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include <sys/types.h>
+
 namespace orbulon {
+
+// The system calls that put a new table on disk. The game uses the real ones; the tests put
+// failing ones in their place to show that a save which fails at any step keeps the old table.
+struct TableFileCalls {
+    std::function<ssize_t(int, const void*, std::size_t)> Write;
+    std::function<int(int)> Sync;
+    std::function<int(const char*, const char*)> Rename;
+    static TableFileCalls System();
+};
 
 class HighScoreRecord {
 public:
@@ -30,6 +42,8 @@ public:
 
     // The file the table is read from at this moment.
     std::filesystem::path TablePath() const;
+
+    TableFileCalls FileCalls = TableFileCalls::System();
 
 private:
     std::filesystem::path ProgramFolder;

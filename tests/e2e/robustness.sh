@@ -4,6 +4,7 @@
 # with: it must start, take a group after File > New, leave by File > Exit, and keep the
 # stored scores byte for byte.
 # Usage: robustness.sh path/to/orbulon missing-marquee|missing-bitmap|missing-wave|table-is-a-folder|read-only-folder
+#        |table-is-a-pipe|lock-is-a-pipe|lock-is-endless|table-is-a-link|unreadable-table
 set -uo pipefail
 
 program=$(readlink -f "$1")
@@ -47,6 +48,12 @@ case $case in
         mkdir "$game/$table_file"
         cp "$(dirname "$program")/$table_file" "$game/$table_file/scores kept here" ;;
     read-only-folder) ;;
+    # Nothing here may make the game wait on an open or read without end (time to the window).
+    table-is-a-pipe) rm "$game/$table_file"; mkfifo "$game/$table_file" ;;
+    lock-is-a-pipe) mkfifo "$game/$table_file.lock" ;;
+    lock-is-endless) ln -s /dev/zero "$game/$table_file.lock" ;;
+    table-is-a-link) mv "$game/$table_file" "$work/linked-table"; ln -s "$work/linked-table" "$game/$table_file" ;;
+    unreadable-table) ;;
     *) echo "unknown case $case"; exit 2 ;;
 esac
 # A sanitizer build reads its suppression files as the player: give the player copies.
@@ -61,7 +68,8 @@ fi
 chmod -R a+rX "$work"
 [ "$case" = read-only-folder ] && chmod -R a-w "$game"
 [ "$case" = read-only-folder ] && [ "${#as_player[@]}" -eq 0 ] && [ "$(id -u)" -eq 0 ] && { echo "SKIP: root"; exit 77; }
-scores_before=$(cd "$game" && find "$table_file" -type f -exec sha256sum {} + | sort)
+scores_before=$(cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | sort)
+[ "$case" = unreadable-table ] && chmod 000 "$game/$table_file"
 
 # The player's own folders, away from the real home.
 mkdir -p "$work/home" "$work/runtime"
@@ -111,8 +119,10 @@ status=$?
 game_pid=""
 [ "$status" -eq 0 ] || fail "the program exited with status $status"
 
-scores_after=$(cd "$game" && find "$table_file" -type f -exec sha256sum {} + | sort)
+[ "$case" = unreadable-table ] && chmod 644 "$game/$table_file"
+scores_after=$(cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | sort)
 [ "$scores_after" = "$scores_before" ] || fail "the stored scores changed"
+[ "$case" != table-is-a-link ] || [ -L "$game/$table_file" ] || fail "the link named Config.cfg is gone"
 [ "$case" != table-is-a-folder ] || [ -d "$game/$table_file" ] || fail "the folder named Config.cfg is gone"
 echo "PASS ($case): started, took a group at column $column row $row, exited cleanly, scores kept"
 exit 0

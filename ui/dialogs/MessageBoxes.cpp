@@ -2,11 +2,51 @@
 // The game's modal message and input boxes, as Qt shows them.
 #include "MessageBoxes.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace orbulon {
+
+namespace {
+
+// The end of a game opens its boxes right over the board, under a pointer that may still be
+// clicking: a click meant for a ball must not close the end message or cancel the name
+// prompt unseen. So a box takes no mouse clicks for its first half second on screen; its
+// keys work at once.
+class ClickGuard : public QObject {
+public:
+    explicit ClickGuard(QWidget* Box) : Box(Box) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* Target, QEvent* Event) override
+    {
+        switch (Event->type()) {
+        case QEvent::Show:
+            if (Target == Box)
+                Shown.start();
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (auto* Widget = qobject_cast<QWidget*>(Target); Widget && (Widget == Box || Box->isAncestorOf(Widget)))
+                return !Shown.isValid() || Shown.elapsed() < GuardMs;
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    static constexpr qint64 GuardMs = 500;
+    QWidget* Box;
+    QElapsedTimer Shown;
+};
+
+}  // namespace
 
 QString ShowLineBreaks(const std::string& Text)
 {
@@ -37,6 +77,7 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
     }
     Box.setDefaultButton(DefaultButton == ButtonCancel && Cancel ? Cancel : OK);
 
+    const ClickGuard Guard(&Box);
     Box.exec();
     if (!Cancel)
         return ButtonOK;
@@ -51,6 +92,7 @@ std::string MessageBoxes::InputBox(const std::string& Prompt, const std::string&
     Box.setTextValue(QString::fromStdString(Default));
     if (Owner)
         Box.setWindowIcon(Owner->windowIcon());
+    const ClickGuard Guard(&Box);
     if (Box.exec() != QDialog::Accepted)
         return {};
     return Box.textValue().toStdString();
