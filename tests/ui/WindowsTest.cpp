@@ -3,10 +3,13 @@
 // marquee, pictures and sounds, the boxes and the three secondary windows.
 #include "UiTestSupport.h"
 
+#include "HighScoreRecord.h"
 #include "Random.h"
 #include "Scramble.h"
 #include "SysInfo.h"
+#include "frmAbout.h"
 #include "frmMain.h"
+#include "frmScores.h"
 
 #include <map>
 #include <set>
@@ -273,6 +276,75 @@ private slots:
             }
             QVERIFY2(Widths.size() == 1, qPrintable(QString::number(Ratio)));
         }
+    }
+
+    void AboutAndScoresFollowThePaletteAndClipNoText_data()
+    {
+        QTest::addColumn<qreal>("FontScale");
+        QTest::addColumn<bool>("Dark");
+        QTest::newRow("default") << 1.0 << false;
+        QTest::newRow("dark") << 1.0 << true;
+        QTest::newRow("dark, larger font") << 1.25 << true;
+    }
+
+    void AboutAndScoresFollowThePaletteAndClipNoText()
+    {
+        QFETCH(qreal, FontScale);
+        QFETCH(bool, Dark);
+        const QPalette Before = QApplication::palette();
+        const QFont BeforeFont = QApplication::font();
+        QPalette Night(QColor(230, 230, 230), QColor(45, 45, 48), QColor(90, 90, 96), QColor(10, 10, 10),
+                       QColor(30, 30, 32), QColor(230, 230, 230), QColor(30, 30, 30));
+        if (Dark)
+            QApplication::setPalette(Night);
+        QFont Larger = BeforeFont;
+        Larger.setPointSizeF(BeforeFont.pointSizeF() * FontScale);
+        QApplication::setFont(Larger);
+
+        std::string Long(40, 'W');
+        FakeDialogs Namer;
+        Namer.Name = Long;
+        HighScoreRecord(Media->Folders().Program, Media->Folders().User).RecordHighScore(17292, Long, Namer);
+        FakeSystem System({});
+        frmAbout About(Media->Folders(), System, System, &Player);
+        frmScores Scores(Media->Folders());
+
+        for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Scores}) {
+            for (const QPushButton* Button : Window->findChildren<QPushButton*>())
+                QVERIFY2(Button->sizeHint().width() <= Button->width() &&
+                             Button->sizeHint().height() <= Button->height(),
+                         qPrintable(Button->text()));
+            for (const QLabel* Label : Window->findChildren<QLabel*>()) {
+                if (Label->text().isEmpty())
+                    continue;
+                const QSize Needs =
+                    Label->wordWrap() ? QSize(0, Label->heightForWidth(Label->width())) : Label->sizeHint();
+                QVERIFY2(Needs.width() <= Label->width() && Needs.height() <= Label->height() &&
+                             Window->rect().contains(Label->geometry()),
+                         qPrintable(Label->text()));
+                QCOMPARE(Label->palette().color(QPalette::WindowText),
+                         QApplication::palette().color(QPalette::WindowText));
+            }
+        }
+        // The long name ends in an ellipsis within its column, and is whole in its tool tip.
+        QVERIFY(Scores.lblName[1]->text().endsWith(QChar(0x2026)));
+        QVERIFY(Scores.lblName[1]->toolTip().contains(QString::fromStdString(Long)));
+
+        // The separator is etched in the palette's own shadow and light.
+        const QImage Shown = About.grab().toImage();
+        std::set<QRgb> Column;
+        for (int y = 0; y < Shown.height(); ++y)
+            Column.insert(Shown.pixel(100, y));
+        QVERIFY(Column.count(QApplication::palette().color(QPalette::Mid).rgb()) == 1 &&
+                Column.count(QApplication::palette().color(QPalette::Light).rgb()) == 1);
+        if (const char* Folder = std::getenv("ORBULON_SHOTS"))
+            for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Scores})
+                Window->grab().save(QStringLiteral("%1/%2-%3.png")
+                                        .arg(Folder, Window->metaObject()->className(), QTest::currentDataTag())
+                                        .replace(QLatin1Char(' '), QLatin1Char('-')));
+
+        QApplication::setPalette(Before);
+        QApplication::setFont(BeforeFont);
     }
 
     void HintShowsTheCensusLineByLineAndExitWithCancelKeepsTheGame()
