@@ -3,12 +3,16 @@
 // marquee, pictures and sounds, the boxes and the three secondary windows.
 #include "UiTestSupport.h"
 
+#include "HighScoreRecord.h"
 #include "Random.h"
 #include "Scramble.h"
 #include "SysInfo.h"
+#include "frmAbout.h"
 #include "frmMain.h"
+#include "frmScores.h"
 
 #include <map>
+#include <set>
 
 using namespace orbulon;
 using namespace orbulon::testing;
@@ -60,6 +64,31 @@ int MisplacedRed(const frmMain& Window)
         }
     }
     return Wrong;
+}
+
+// The lengths of the runs of Colour met along a line of Image from From in steps of Step,
+// beginning with the first run that starts at least Skip steps away.
+std::vector<int> Runs(const QImage& Image, QPoint From, QPoint Step, int Skip, const QColor& Colour)
+{
+    std::vector<int> Found;
+    int Length = 0;
+    for (int Taken = 0; Image.rect().contains(From); From += Step, ++Taken) {
+        if (Image.pixelColor(From) == Colour && Taken >= Skip)
+            ++Length;
+        else if (Length > 0)
+            Found.push_back(std::exchange(Length, 0));
+    }
+    if (Length > 0)
+        Found.push_back(Length);
+    return Found;
+}
+
+QImage Rendered(QWidget& Widget, qreal Ratio)
+{
+    QPixmap Target((QSizeF(Widget.size()) * Ratio).toSize());
+    Target.setDevicePixelRatio(Ratio);
+    Widget.render(&Target);
+    return Target.toImage();
 }
 
 // Keeps the title and the labels of the next window the game puts up, and closes it.
@@ -198,6 +227,124 @@ private slots:
         Window.FileMenuItem[1]->trigger();
         QCOMPARE(Window.txtScore->text(), QStringLiteral("0"));
         QVERIFY(FramesShown(Window) == 0 && Player.Said.empty());
+    }
+
+    void LinesAreEvenAndPixelsBelongToTheCellTheyShowAtEveryScale()
+    {
+        frmMain& Window = Start();
+        Window.FileMenuItem[1]->trigger();
+        Click(CellWithPartner(Window.Game()));
+        const std::vector<QPoint> Directions{{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (const qreal Ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            const QImage Board = Rendered(*Window.Board, Ratio);
+            const auto Device = [Ratio](QPointF Logical) { return (Logical * Ratio).toPoint(); };
+            std::set<int> Widths;
+            // The board's outline, from its middle out to each of its four edges.
+            const QRect Shape1 = ToQRect(Shape1Rect);
+            for (const QPoint& Step : Directions) {
+                const std::vector<int> Found =
+                    Runs(Board, Device(QRectF(Shape1).center()), Step, 0, ToQColor(Shape1Outline));
+                QVERIFY(!Found.empty());
+                Widths.insert(Found.back());
+            }
+            // Each framed ball's frame, on every side where no framed neighbour adjoins it.
+            for (int Cell = 1; Cell <= 132; ++Cell) {
+                if (!Window.HighlightShown(Cell))
+                    continue;
+                const QRect Ball = Window.picBall[Cell]->geometry();
+                for (const QPoint& Step : Directions) {
+                    const QWidget* Beside = Window.Board->childAt(Ball.center() + Step * 21);
+                    bool Framed = false;
+                    for (int Other = 1; Other <= 132; ++Other)
+                        Framed = Framed || (Window.picBall[Other] == Beside && Window.HighlightShown(Other));
+                    if (Framed)
+                        continue;
+                    const std::vector<int> Found =
+                        Runs(Board, Device(QRectF(Ball).center()), Step, qRound(9 * Ratio), ToQColor(HighlightOutline));
+                    QVERIFY(!Found.empty());
+                    Widths.insert(Found.front());
+                }
+                // A click on the ball's picture, up to the device pixel that straddles its edge,
+                // reaches the ball, and no frame covers it.
+                const QRect Drawn =
+                    QRect(Device(Ball.topLeft()), Device(Ball.bottomRight() + QPoint(1, 1)) - QPoint(1, 1))
+                        .adjusted(1, 1, -1, -1);
+                for (const QPoint& Pixel : {Drawn.topLeft(), Drawn.bottomRight(), Drawn.center()})
+                    QVERIFY2(Window.Board->childAt((QPointF(Pixel) / Ratio).toPoint()) == Window.picBall[Cell] &&
+                                 Board.pixelColor(Pixel) != ToQColor(HighlightOutline),
+                             qPrintable(QStringLiteral("%1 at %2").arg(Ratio).arg(Cell)));
+            }
+            QVERIFY2(Widths.size() == 1, qPrintable(QString::number(Ratio)));
+        }
+    }
+
+    void AboutAndScoresFollowThePaletteAndClipNoText_data()
+    {
+        QTest::addColumn<qreal>("FontScale");
+        QTest::addColumn<bool>("Dark");
+        QTest::newRow("default") << 1.0 << false;
+        QTest::newRow("dark") << 1.0 << true;
+        QTest::newRow("dark, larger font") << 1.25 << true;
+    }
+
+    void AboutAndScoresFollowThePaletteAndClipNoText()
+    {
+        QFETCH(qreal, FontScale);
+        QFETCH(bool, Dark);
+        const QPalette Before = QApplication::palette();
+        const QFont BeforeFont = QApplication::font();
+        QPalette Night(QColor(230, 230, 230), QColor(45, 45, 48), QColor(90, 90, 96), QColor(10, 10, 10),
+                       QColor(30, 30, 32), QColor(230, 230, 230), QColor(30, 30, 30));
+        if (Dark)
+            QApplication::setPalette(Night);
+        QFont Larger = BeforeFont;
+        Larger.setPointSizeF(BeforeFont.pointSizeF() * FontScale);
+        QApplication::setFont(Larger);
+
+        std::string Long(40, 'W');
+        FakeDialogs Namer;
+        Namer.Name = Long;
+        HighScoreRecord(Media->Folders().Program, Media->Folders().User).RecordHighScore(17292, Long, Namer);
+        FakeSystem System({});
+        frmAbout About(Media->Folders(), System, System, &Player);
+        frmScores Scores(Media->Folders());
+
+        for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Scores}) {
+            for (const QPushButton* Button : Window->findChildren<QPushButton*>())
+                QVERIFY2(Button->sizeHint().width() <= Button->width() &&
+                             Button->sizeHint().height() <= Button->height(),
+                         qPrintable(Button->text()));
+            for (const QLabel* Label : Window->findChildren<QLabel*>()) {
+                if (Label->text().isEmpty())
+                    continue;
+                const QSize Needs =
+                    Label->wordWrap() ? QSize(0, Label->heightForWidth(Label->width())) : Label->sizeHint();
+                QVERIFY2(Needs.width() <= Label->width() && Needs.height() <= Label->height() &&
+                             Window->rect().contains(Label->geometry()),
+                         qPrintable(Label->text()));
+                QCOMPARE(Label->palette().color(QPalette::WindowText),
+                         QApplication::palette().color(QPalette::WindowText));
+            }
+        }
+        // The long name ends in an ellipsis within its column, and is whole in its tool tip.
+        QVERIFY(Scores.lblName[1]->text().endsWith(QChar(0x2026)));
+        QVERIFY(Scores.lblName[1]->toolTip().contains(QString::fromStdString(Long)));
+
+        // The separator is etched in the palette's own shadow and light.
+        const QImage Shown = About.grab().toImage();
+        std::set<QRgb> Column;
+        for (int y = 0; y < Shown.height(); ++y)
+            Column.insert(Shown.pixel(100, y));
+        QVERIFY(Column.count(QApplication::palette().color(QPalette::Mid).rgb()) == 1 &&
+                Column.count(QApplication::palette().color(QPalette::Light).rgb()) == 1);
+        if (const char* Folder = std::getenv("ORBULON_SHOTS"))
+            for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Scores})
+                Window->grab().save(QStringLiteral("%1/%2-%3.png")
+                                        .arg(Folder, Window->metaObject()->className(), QTest::currentDataTag())
+                                        .replace(QLatin1Char(' '), QLatin1Char('-')));
+
+        QApplication::setPalette(Before);
+        QApplication::setFont(BeforeFont);
     }
 
     void HintShowsTheCensusLineByLineAndExitWithCancelKeepsTheGame()

@@ -72,14 +72,45 @@ frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& 
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer->setGeometry(17, 175, 258, 55);
 
-    for (QLabel* Label : {lblTitle, lblDescription, lblDisclaimer}) {
-        QPalette Black = Label->palette();
-        Black.setColor(QPalette::WindowText, Qt::black);
-        Label->setPalette(Black);
-    }
-
+    FitTexts();
     cmdOK->setFocus();
     CentreOnScreen(*this);
+}
+
+// The designed sizes hold the texts in the designed font; a larger font (or a longer
+// translation of a caption) grows a button or label to its own size hint and moves what
+// lies below or to its left out of the way, so that nothing is clipped.
+void frmAbout::FitTexts()
+{
+    const auto Grow = [](QWidget* Widget, QSize Needed) {
+        const QRect Designed = Widget->geometry();
+        Widget->resize(std::max(Designed.width(), Needed.width()), std::max(Designed.height(), Needed.height()));
+    };
+    for (QPushButton* Button : {cmdOK, cmdSysInfo})
+        Grow(Button, Button->sizeHint());
+    for (QLabel* Label : {lblTitle, lblVersion, lblDisclaimer})
+        Grow(Label, Label->sizeHint());
+    Grow(lblDescription, {0, lblDescription->heightForWidth(lblDescription->width())});
+
+    // The upper part: title, version and description one under the other.
+    lblVersion->move(lblVersion->x(), std::max(lblVersion->y(), lblTitle->geometry().bottom() + 5));
+    lblDescription->move(lblDescription->x(), std::max(lblDescription->y(), lblVersion->geometry().bottom() + 8));
+    SeparatorTop = std::max(SeparatorTop, lblDescription->geometry().bottom() + 10);
+
+    // The lower part, below the separator: the disclaimer beside the buttons, stacked at the right.
+    const int LowerTop = SeparatorTop + 12;
+    const int Right = std::max({cmdOK->geometry().right(), cmdSysInfo->geometry().right(),
+                                lblDisclaimer->geometry().right() + 8 + std::max(cmdOK->width(), cmdSysInfo->width())});
+    const int ButtonWidth = std::max(cmdOK->width(), cmdSysInfo->width());
+    cmdOK->setGeometry(Right + 1 - cmdOK->width(), LowerTop, cmdOK->width(), cmdOK->height());
+    cmdSysInfo->setGeometry(Right + 1 - cmdSysInfo->width(), cmdOK->geometry().bottom() + 8, cmdSysInfo->width(),
+                            cmdSysInfo->height());
+    lblDisclaimer->move(lblDisclaimer->x(), LowerTop);
+    lblDisclaimer->resize(std::min(lblDisclaimer->width(), Right - ButtonWidth - 8 - lblDisclaimer->x()),
+                          lblDisclaimer->height());
+
+    const QRect Used = childrenRect();
+    setFixedSize(std::max(width(), Used.right() + 16), std::max(height(), Used.bottom() + 10));
 }
 
 void frmAbout::StartSysInfo() { orbulon::StartSysInfo(Keys, Launcher, Ui); }
@@ -87,11 +118,13 @@ void frmAbout::StartSysInfo() { orbulon::StartSysInfo(Keys, Launcher, Ui); }
 void frmAbout::paintEvent(QPaintEvent* Event)
 {
     QDialog::paintEvent(Event);
-    // The etched separator: a grey line with a white one beneath, one pixel apart.
+    // The etched separator: a shadow line with a highlight beneath, in the palette's own
+    // shades so that it stays etched under a dark colour scheme too.
     QPainter Painter(this);
-    Painter.setPen(QPen(QColor(128, 128, 128), 1));
-    Painter.drawLine(6, 163, 376, 163);
-    Painter.fillRect(QRect(7, 164, 370, 2), Qt::white);
+    const int Right = width() - 6;
+    Painter.fillRect(QRect(QPoint(6, SeparatorTop), QPoint(Right, SeparatorTop)), palette().color(QPalette::Mid));
+    Painter.fillRect(QRect(QPoint(7, SeparatorTop + 1), QPoint(Right, SeparatorTop + 2)),
+                     palette().color(QPalette::Light));
 }
 
 }  // namespace orbulon

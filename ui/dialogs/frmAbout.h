@@ -36,6 +36,9 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
 
 private:
+    void FitTexts();
+
+    int SeparatorTop = 163;  // moves down only when larger fonts need the room
     Registry& Keys;
     ProgramLauncher& Launcher;
     MessageBoxes OwnBoxes{this};

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace orbulon {
 
 frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
@@ -25,7 +27,10 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
     Heavy.setItalic(false);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(304, 24, 81, 25);
+    // The designed size, or the caption's own where a larger font needs more.
+    const QSize Needed = cmdOK->sizeHint();
+    cmdOK->setGeometry(385 - std::max(81, Needed.width()), 24, std::max(81, Needed.width()),
+                       std::max(25, Needed.height()));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     HighScoreRecord Table(Folders.Program, Folders.User);
@@ -38,15 +43,15 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
         lblScore[Rank]->setGeometry(24, Top, 79, 22);
         lblScore[Rank]->setText(QString::number(Table.HighScores[Rank]));
 
-        // A name may run on beyond its column as far as the OK button; a longer one
-        // is cut there and can be read whole in its tool tip.
+        // A name longer than its column ends in "…" there and can be read whole in its tool tip.
         const QString Name = QString::fromStdString(Table.HighNames[Rank]);
         lblName[Rank] = new QLabel(this);
         lblName[Rank]->setFont(Heavy);
         lblName[Rank]->setTextFormat(Qt::PlainText);
         lblName[Rank]->setGeometry(120, Top, 176, 22);
-        lblName[Rank]->setText(Name);
-        if (lblName[Rank]->sizeHint().width() > lblName[Rank]->width())
+        const QString Shown = lblName[Rank]->fontMetrics().elidedText(Name, Qt::ElideRight, lblName[Rank]->width());
+        lblName[Rank]->setText(Shown);
+        if (Shown != Name)
             lblName[Rank]->setToolTip(QStringLiteral("<qt>%1</qt>").arg(Name.toHtmlEscaped()));
     }
 

@@ -8,17 +8,34 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace orbulon {
 
 namespace {
 
-// An outline one pixel wide along the inside edge of Area.
+// An outline one pixel wide along the inside edge of Area, drawn in whole device pixels:
+// at a fractional scale a line of one scaled pixel would round to one device pixel on
+// some edges and two on others, so every edge gets the same whole number of device
+// pixels, laid just outside the rounded inner rectangle that the cell covers.
 void DrawOutline(QPainter& Painter, const QRect& Area, const QColor& Colour)
 {
-    Painter.fillRect(Area.left(), Area.top(), Area.width(), 1, Colour);
-    Painter.fillRect(Area.left(), Area.bottom(), Area.width(), 1, Colour);
-    Painter.fillRect(Area.left(), Area.top(), 1, Area.height(), Colour);
-    Painter.fillRect(Area.right(), Area.top(), 1, Area.height(), Colour);
+    const QTransform ToDevice = Painter.deviceTransform();
+    const qreal Ratio = std::max<qreal>(1, ToDevice.m11());
+    const int Line = std::max(1, static_cast<int>(std::floor(Ratio + 0.01)));
+    const QPoint TopLeft = ToDevice.map(QPointF(Area.left() + 1, Area.top() + 1)).toPoint();
+    const QPoint BottomRight = ToDevice.map(QPointF(Area.right(), Area.bottom())).toPoint();
+    const QRect Inner(TopLeft, BottomRight - QPoint(1, 1));
+    const QRect Outer = Inner.adjusted(-Line, -Line, Line, Line);
+
+    Painter.save();
+    Painter.setWorldTransform(ToDevice.inverted());
+    Painter.fillRect(Outer.left(), Outer.top(), Outer.width(), Line, Colour);
+    Painter.fillRect(Outer.left(), Inner.bottom() + 1, Outer.width(), Line, Colour);
+    Painter.fillRect(Outer.left(), Inner.top(), Line, Inner.height(), Colour);
+    Painter.fillRect(Inner.right() + 1, Inner.top(), Line, Inner.height(), Colour);
+    Painter.restore();
 }
 
 }  // namespace

@@ -22,38 +22,68 @@ namespace orbulon {
 
 namespace {
 
-// The largest size of Face at which the marquee's eight characters fit the score box.
-// A font's metrics grow in step with its size, so one measurement gives the size; the
-// loops only step past rounding.
+// The score box in one face: its blanks widened to a full character cell, as a segment
+// display shows an unlit digit, so that the marquee's words stand apart.
+void WidenBlanks(QFont& Face)
+{
+    Face.setWordSpacing(0);
+    const QFontMetricsF Metrics(Face);
+    Face.setWordSpacing(
+        std::max(0.0, Metrics.horizontalAdvance(QLatin1Char('8')) - Metrics.horizontalAdvance(QLatin1Char(' '))));
+}
+
+// The largest size of Face at which the widest eight characters the box shows (a full
+// marquee window, the highest score in its stars) fit the score box. A font's metrics
+// grow in step with its size, so one measurement gives the size; the loops only step
+// past rounding.
 QFont ScoreFont(QFont Face, const QLineEdit& Box)
 {
     const int Width = Box.width() - 16;
     const int Height = Box.height() - 8;
+    const auto Widest = [&Face] {
+        WidenBlanks(Face);
+        const QFontMetrics Metrics(Face);
+        int Widest = 0;
+        for (const QString& Text : {QStringLiteral("88888888"), QStringLiteral("WWWWWWWW"), QStringLiteral("*17292 *"),
+                                    QStringLiteral("        ")})
+            Widest = std::max(Widest, Metrics.horizontalAdvance(Text));
+        return std::max(1, Widest);
+    };
     const auto Fits = [&](int Pixels) {
         Face.setPixelSize(Pixels);
-        const QFontMetrics Metrics(Face);
-        return Metrics.horizontalAdvance(QStringLiteral("88888888")) <= Width && Metrics.height() <= Height;
+        return Widest() <= Width && QFontMetrics(Face).height() <= Height;
     };
     constexpr int Probe = 64;
     Face.setPixelSize(Probe);
-    const QFontMetrics Metrics(Face);
-    const double Scale = std::min(double(Width) / std::max(1, Metrics.horizontalAdvance(QStringLiteral("88888888"))),
-                                  double(Height) / std::max(1, Metrics.height()));
+    const double Scale = std::min(double(Width) / Widest(), double(Height) / std::max(1, QFontMetrics(Face).height()));
     int Pixels = std::clamp(static_cast<int>(Probe * Scale), 9, Probe);
     while (Pixels > 9 && !Fits(Pixels))
         --Pixels;
     while (Pixels < Probe && Fits(Pixels + 1))
         ++Pixels;
     Face.setPixelSize(Pixels);
+    WidenBlanks(Face);
     return Face;
 }
 
-QFont SevenSegmentFace()
+QFont InstalledFace(const QString& Family)
 {
-    const QString Face = QStringLiteral("DSEG7 Classic");
-    if (QFontDatabase::families().contains(Face))
-        return QFont(Face);
+    if (QFontDatabase::families().contains(Family))
+        return QFont(Family);
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+// The marquee spells words: fourteen segments draw every letter legibly, where seven
+// cannot tell W from U or s from 5.
+QFont LetterSegmentFace() { return InstalledFace(QStringLiteral("DSEG14 Classic")); }
+
+// The score is digits only, shown as the classic seven-segment readout.
+QFont DigitSegmentFace() { return InstalledFace(QStringLiteral("DSEG7 Classic")); }
+
+bool DigitsOnly(const QString& Text)
+{
+    return !Text.isEmpty() &&
+        std::all_of(Text.begin(), Text.end(), [](QChar Character) { return Character.isDigit(); });
 }
 
 }  // namespace
@@ -98,7 +128,7 @@ void frmMain::LayOut()
     Readout.setColor(QPalette::Base, ToQColor(ScoreBackground));
     Readout.setColor(QPalette::Text, ToQColor(ScoreText));
     txtScore->setPalette(Readout);
-    txtScore->setFont(ScoreFont(SevenSegmentFace(), *txtScore));
+    txtScore->setFont(ScoreFont(LetterSegmentFace(), *txtScore));
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTabOrder(Previous, txtScore);
 
@@ -213,7 +243,15 @@ void frmMain::HideHighlight(int Index) { Board->SetFrame(Index, false); }
 
 bool frmMain::HighlightShown(int Index) const { return Board->FrameShown(Index); }
 
-void frmMain::SetScoreText(const std::string& Text) { txtScore->setText(QString::fromStdString(Text)); }
+void frmMain::SetScoreText(const std::string& Text)
+{
+    // Letters (the marquee, the stars around the highest score) need the fourteen-segment face.
+    const QString Shown = QString::fromStdString(Text);
+    const QFont Face = tmrScroll.isActive() || !DigitsOnly(Shown) ? LetterSegmentFace() : DigitSegmentFace();
+    if (txtScore->font().family() != Face.family())
+        txtScore->setFont(ScoreFont(Face, *txtScore));
+    txtScore->setText(Shown);
+}
 
 void frmMain::SetScoreAlignment(ScoreAlignment Alignment)
 {
