@@ -256,26 +256,35 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
         return;  // the file is not touched at all
 
     // Another copy of the game may have written the table while the prompt was open, so the
-    // score is placed again in a fresh reading, under the lock, and written at once; the
-    // rank announced is the one in that reading.
+    // score is placed again in a fresh reading, under the lock, and written at once. A new best,
+    // decided on that reading, is announced before the table is rewritten; the lock is let go
+    // while the box is open, so another copy finishing meanwhile never waits on a player
+    // reading it, and the score is then placed afresh once more.
     int Rank = 0;
     bool Saved = false;
+    bool Announced = false;
     LoadedTable Fresh{{}, FileState::Read, {HighScores, HighNames}};
-    {
-        const TableLock Lock(ProgramFolder, UserFolder);
-        if (Lock.Held) {
+    for (;;) {
+        {
+            const TableLock Lock(ProgramFolder, UserFolder);
+            if (!Lock.Held)
+                break;
             Fresh = ReadTable(TablePath());
             Table = Fresh.Table;
             Rank = PlaceScore(Table, Score, PlayerName);
             // A table we could not read may hold scores we cannot see: it is left as it is.
-            Saved =
-                Fresh.State != FileState::Unreadable && (Rank == 0 || SaveTable(Fresh, Table, UserFolder, FileCalls));
+            if (Fresh.State == FileState::Unreadable)
+                break;
+            if (Rank != 1 || Announced) {
+                Saved = Rank == 0 || SaveTable(Fresh, Table, UserFolder, FileCalls);
+                break;
+            }
         }
+        Ui.MsgBox(HighScoreMessage, Title);
+        Announced = true;
     }
     if (Saved) {
         Adopt(*this, Table);
-        if (Rank == 1)
-            Ui.MsgBox(HighScoreMessage, Title);
     } else {
         // The old table stays as it was, on disk and on show; the player hears of it once.
         Adopt(*this, Fresh.Table);

@@ -53,10 +53,14 @@ using DamagedTable = HighScoreStep;  // the same game's end, when the table cann
 
 }  // namespace
 
-TEST_F(HighScoreStep, NewBestIsAnnouncedOnceSavedAndEqualScoresEnterBelowQuietly)
+TEST_F(HighScoreStep, NewBestIsAnnouncedBeforeTheTableIsRewrittenAndEqualScoresEnterBelowQuietly)
 {
+    const std::string Before = ReadBytes(Table);
+    std::string SeenWhileOpen;
+    Ui.WhileOpen = [&] { SeenWhileOpen = ReadBytes(Table); };
     Finish(17292, "Ann");
     EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)", Announce}));
+    EXPECT_EQ(SeenWhileOpen, Before);
     Ui = {};
     Finish(1200, "007 Bond");
     EXPECT_EQ(Finish(1200, "42"), (Strings{"17292Ann", "01200Orbulon", "01200007 Bond", "0120042", "00900Rosie Red"}));
@@ -223,8 +227,9 @@ TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
             EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << "the player was not told";
         }
         EXPECT_EQ(ReadBytes(Table), Before) << "step " << Step;
-        if (Step < 4)
+        if (Step < 4) {
             EXPECT_EQ(Ui.Calls.back(), SaveFailed) << "step " << Step;
+        }
         EXPECT_FALSE(fs::exists(User)) << "step " << Step;
         EXPECT_EQ(std::distance(fs::directory_iterator(Program), fs::directory_iterator()), 2) << "step " << Step;
     }
