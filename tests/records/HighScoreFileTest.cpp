@@ -30,7 +30,7 @@ protected:
     TempFolder Temp;
     fs::path Program = Temp.Path / "bin", User = Temp.Path / "user", Table = Program / "Config.cfg";
     HighScoreRecord Record{Program, User};
-    FakeDialogs Ui;
+    RecordingPrompts Ui;
     std::string PlayerName = "Player 1";
 
     void SetUp() override { WriteBytes(Table, TableBytes(Shipped)); }
@@ -52,11 +52,11 @@ TEST_F(HighScoreStep, NewBestIsAnnouncedBeforeTheFileChangesAndEqualScoresEnterB
     const std::string Before = ReadBytes(Table);
     Ui.WhileOpen = [&] { EXPECT_EQ(ReadBytes(Table), Before); };
     Finish(17292, "Ann");
-    EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)", Announce}));
+    EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce}));
     Ui = {};
     Finish(1200, "007 Bond");
     EXPECT_EQ(Finish(1200, "42"), (Strings{"17292Ann", "01200Orbulon", "01200007 Bond", "0120042", "00900Rosie Red"}));
-    EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Ann)", Prompt + "(007 Bond)"}));
+    EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Ann)", Prompt + "(007 Bond)"}));
     // Names starting with digits read back whole: the score is always five characters.
     Record.LoadHighScores();
     EXPECT_EQ(Record.HighScores, (Scores{0, 17292, 1200, 1200, 1200, 900}));
@@ -71,7 +71,7 @@ TEST_F(HighScoreStep, CancelledPromptRecordsAnEmptyNameAndAScoreThatEntersNowher
     WriteBytes(Table, ReadBytes(Table) + "hand-edited tail");
     const std::string Before = ReadBytes(Table);
     Record.RecordHighScore(400, PlayerName, Ui);  // ties rank 5
-    EXPECT_EQ(Ui.Calls.back(), Prompt + "()");  // the empty name is the default; no box follows
+    EXPECT_EQ(Ui.Said.back(), Prompt + "()");  // the empty name is the default; no box follows
     EXPECT_EQ(ReadBytes(Table), Before);
 }
 
@@ -79,7 +79,7 @@ TEST_F(HighScoreStep, TwoCopiesFinishingTogetherBothKeepTheirScores)
 {
     // The other copy finishes while this one's name prompt is open.
     HighScoreRecord Other(Program, User);
-    FakeDialogs OtherUi;
+    RecordingPrompts OtherUi;
     std::string OtherName = "Other";
     Ui.WhileOpen = [&] { Other.RecordHighScore(800, OtherName, OtherUi); };
     EXPECT_EQ(Finish(1000, "Me"),
@@ -117,10 +117,10 @@ TEST_F(DamagedTable, MissingShortJunkOrHugeFilesOrAFolderReadSensiblyAndTheNextS
     // A folder in its place is left be: the table moves to the player's folder, without complaint.
     fs::remove(Table);
     fs::create_directory(Table);
-    Ui.Calls.clear();
+    Ui.Said.clear();
     EXPECT_EQ(Finish(5, "Ann"), AnnAlone);
     EXPECT_EQ(Record.TablePath(), User / "Config.cfg");
-    EXPECT_EQ(Ui.Calls.size(), 2u);  // prompt and announcement
+    EXPECT_EQ(Ui.Said.size(), 2u);  // prompt and announcement
 }
 
 TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenOn)
@@ -131,7 +131,7 @@ TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenO
                   (Strings{"01200Orbulon", "01000Ann", "00900Rosie Red", "00600Bluebell", "00400Goldie"}));
         EXPECT_EQ(Finish(500, "Ann")[4], "00500Ann");
         EXPECT_EQ(PlainLines(Table), Shipped);
-        EXPECT_EQ(Ui.Calls.size(), 2u);  // two prompts, no complaint
+        EXPECT_EQ(Ui.Said.size(), 2u);  // two prompts, no complaint
     });
 }
 
@@ -152,7 +152,7 @@ TEST_F(DamagedTable, FailedWriteKeepsTheOldTableAndTellsThePlayerOnce)
     RunUnprivileged([&] {
         HighScoreRecord Stuck(Program, Temp.Path / "file" / "user");  // no folder can be made there
         Stuck.RecordHighScore(2000, PlayerName, Ui);
-        EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)", Announce, SaveFailed}));
+        EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce, SaveFailed}));
         EXPECT_EQ(Stuck.HighScores[1], 1200);
         EXPECT_EQ(PlainLines(Table), Shipped);
     });

@@ -39,6 +39,10 @@ TEST(StoredNames, EveryCharacterAndOddNameReadsBackAsShownAndKeepsTheTableFiveLi
             EXPECT_TRUE(Kept ? Byte == Code : Byte >= 32 && Byte < 127) << Code << " at " << i;
         }
     }
+    HighScoreTable Short;  // names of no, one and two characters read back as they were
+    for (const std::string Name : {"", "A", "Bo"})
+        PlaceScore(Short, 7, Name);
+    EXPECT_EQ(ParseHighScoreTable(FormatHighScoreTable(Short)).Names, Short.Names);
     EXPECT_EQ(Latin1ToUtf8("Ren\xe9"), "René");
     EXPECT_EQ(Utf8ToLatin1("€ \xc3 \xed\xa0\x80 \xc0\xaf"), "? ? ??? ??");  // beyond Latin-1, broken UTF-8
     EXPECT_EQ(NameToRecord("Renée Ñ🙂\r\n\t"),
