@@ -273,7 +273,7 @@ private slots:
         Click(132);
         QCOMPARE(Player.Said,
                  (std::vector<std::string>{"MsgBox [Orbulon!] There are no more possible moves available!     ",
-                                           "InputBox [Orbulon!] Please enter your name.     ()",
+                                           "InputBox [Orbulon!] Please enter your name.     (Player 1)",
                                            "MsgBox [Orbulon!] You got the high score!"}));
 
         // The table, opened again, is read afresh and rebuilt: the new score on top, once.
