@@ -3,11 +3,12 @@
 #include "GameFiles.h"
 #include "HighScoreRecord.h"
 #include "HighScoreTable.h"
+#include "RecordingPrompts.h"
 #include "Scramble.h"
+#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -51,10 +52,6 @@ class TableFolder {
 public:
     TableFolder()
     {
-        std::string Template = (fs::temp_directory_path() / "orbulon-bench-XXXXXX").string();
-        if (!mkdtemp(Template.data()))
-            std::abort();
-        Root = Template;
         fs::create_directories(Program());
         HighScoreTable Table;
         for (int Rank = 1; Rank <= TableRanks; ++Rank) {
@@ -64,29 +61,14 @@ public:
         Shipped = FormatHighScoreTable(Table);
         Reset();
     }
-    ~TableFolder()
-    {
-        std::error_code Error;
-        fs::remove_all(Root, Error);
-    }
-    fs::path Program() const { return Root / "program"; }
-    fs::path User() const { return Root / "user"; }
+    fs::path Program() const { return Root.Path / "program"; }
+    fs::path User() const { return Root.Path / "user"; }
     // The table as first shipped, so every recorded score enters at the same rank.
     void Reset() const { std::ofstream(Program() / TableFile, std::ios::binary | std::ios::trunc) << Shipped; }
 
 private:
-    fs::path Root;
+    test::TempFolder Root;
     std::string Shipped;
-};
-
-// The player at the end of a game: keeps the offered name, reads the messages.
-class Player : public PlayerPrompts {
-public:
-    int MsgBox(const std::string&, const std::string&, MsgButtons, MsgIcon, int) override { return ButtonOK; }
-    std::string InputBox(const std::string&, const std::string&, const std::string& Default) override
-    {
-        return Default;
-    }
 };
 
 void LoadHighScores(benchmark::State& State)
@@ -105,11 +87,12 @@ void RecordHighScore_Enters(benchmark::State& State)
 {
     const TableFolder Folder;
     HighScoreRecord Record(Folder.Program(), Folder.User());
-    Player Ui;
+    test::RecordingPrompts Ui;  // keeps the offered name, reads the messages
     std::string Name = "Player 1";
     for (auto _ : State) {
         State.PauseTiming();
         Folder.Reset();
+        Ui.Said.clear();
         State.ResumeTiming();
         Record.RecordHighScore(3500, Name, Ui);
     }
@@ -123,7 +106,7 @@ void RecordHighScore_EntersNowhere(benchmark::State& State)
 {
     const TableFolder Folder;
     HighScoreRecord Record(Folder.Program(), Folder.User());
-    Player Ui;
+    test::RecordingPrompts Ui;  // keeps the offered name, reads the messages
     std::string Name = "Player 1";
     for (auto _ : State)
         Record.RecordHighScore(10, Name, Ui);

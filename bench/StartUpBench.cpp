@@ -3,6 +3,7 @@
 // process's peak resident memory, for the game and for an empty window of ours, launched
 // in turn so that both meet the same moment's machine.
 #include "GameFiles.h"
+#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -119,19 +120,13 @@ BENCHMARK(StartUp_GameAgainstEmptyWindow)->UseManualTime()->Iterations(5)->Unit(
 void StartUp_GameWithoutWaveFilesAgainstEmptyWindow(benchmark::State& State)
 {
     static const std::string Program = [] {
-        std::string Template = (fs::temp_directory_path() / "orbulon-silent-XXXXXX").string();
-        if (!mkdtemp(Template.data()))
-            std::abort();
-        const fs::path Folder = Template, Built = fs::path(ORBULON_PROGRAM).parent_path();
+        static const test::TempFolder Silent;
+        const fs::path Folder = Silent.Path, Built = fs::path(ORBULON_PROGRAM).parent_path();
         for (std::string_view File : MediaFiles)
             if (File != ClickWaveFile && File != ClearWaveFile)
                 fs::copy_file(Built / File, Folder / File);
         fs::copy_file(Built / TableFile, Folder / TableFile);
         fs::copy_file(ORBULON_PROGRAM, Folder / "orbulon");
-        std::atexit([] {
-            std::error_code Error;
-            fs::remove_all(fs::path(Program).parent_path(), Error);
-        });
         return (Folder / "orbulon").string();
     }();
     StartUpAgainstEmptyWindow(State, Program.c_str());

@@ -5,7 +5,7 @@
 #include "CellPictures.h"
 #include "GameFiles.h"
 #include "HighScoreTable.h"
-#include "UiTestSupport.h"
+#include "WindowTestSupport.h"
 #include "frmMain.h"
 
 #include <benchmark/benchmark.h>
@@ -87,9 +87,9 @@ public:
         return std::chrono::duration<double>(Clock::now() - Start).count();
     }
 
-    testing::MediaCopy Media;
+    test::MediaCopy Media;
     SeededRandom Deal{20261205};
-    testing::FakeDialogs Player;
+    test::RecordingPrompts Player;
     GameWindow Game;
     PaintWatch Watch;
 };

@@ -2,13 +2,14 @@
 // What the fuzz targets share: a scratch folder for real files and a check that stops the run.
 #pragma once
 
+#include "TempFolder.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace orbulon::fuzz {
 
@@ -24,17 +25,8 @@ namespace orbulon::fuzz {
 // One folder per fuzzing process, standing in for the program's folder; removed at exit.
 inline const std::filesystem::path& ScratchFolder()
 {
-    static const std::filesystem::path Folder = [] {
-        std::string Template = (std::filesystem::temp_directory_path() / "orbulon-fuzz-XXXXXX").string();
-        if (!mkdtemp(Template.data()))
-            std::abort();
-        std::atexit([] {
-            std::error_code Error;
-            std::filesystem::remove_all(ScratchFolder(), Error);
-        });
-        return std::filesystem::path(Template);
-    }();
-    return Folder;
+    static const test::TempFolder Folder;
+    return Folder.Path;
 }
 
 inline void WriteFile(const std::filesystem::path& Path, std::string_view Bytes)

@@ -6,7 +6,7 @@
 #include "GameFiles.h"
 #include "HighScoreRecord.h"
 #include "HighScoreTable.h"
-#include "PlayerPrompts.h"
+#include "RecordingPrompts.h"
 #include "TextCodec.h"
 
 #include <cstddef>
@@ -27,13 +27,6 @@ std::string ReadAll(const std::filesystem::path& Path)
     std::ifstream File(Path, std::ios::binary);
     return {std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
 }
-
-// The player at the end of a game: types a name, reads the messages.
-class Player : public PlayerPrompts {
-public:
-    int MsgBox(const std::string&, const std::string&, MsgButtons, MsgIcon, int) override { return ButtonOK; }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override { return "Fuzz"; }
-};
 
 bool SameTable(const HighScoreTable& Table, const HighScoreRecord& Record)
 {
@@ -63,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     HighScoreTable Expected = {Record.HighScores, Record.HighNames};
     const int Rank = PlaceScore(Expected, BestScore, "Fuzz");
     std::string Name = "Player 1";
-    Player Ui;
+    test::RecordingPrompts Ui;  // the player at the end of a game: types a name, reads the messages
+    Ui.Answer = "Fuzz";
     Record.RecordHighScore(BestScore, Name, Ui);
     FUZZ_CHECK(Name == "Fuzz");
     FUZZ_CHECK(SameTable(Expected, Record));

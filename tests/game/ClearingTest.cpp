@@ -44,6 +44,8 @@ TEST(ClearGroup, BallsAboveAStackFallInOrderAndOnlyTheyAreRedrawn)
     Expected.resize(Rows, Empty);
     EXPECT_EQ(ColumnOf(T.Game, 5), Expected);
     EXPECT_EQ(T.Game.Score, 6);
+    EXPECT_EQ(T.Game.GroupPoints, 0);  // nothing left to add twice
+    EXPECT_TRUE(T.View.NoTips());
     EXPECT_EQ(T.View.ScoreAtFirstDraw, "6");  // the new score is on view before the balls leave
     EXPECT_EQ(T.View.Plays(SoundCue::Clear), 3);
     std::vector<int> Redrawn;
@@ -67,6 +69,18 @@ TEST(ClearGroup, AUKeepsTheBallBetweenItsArms)
     EXPECT_EQ(T.Game.Score, 20);
 }
 
+TEST(TakeGroup, TheScoreBoxNeverShowsMoreThanTheMaximum)
+{
+    auto Board = QuietBoard();
+    Board[1] = Board[2] = Red;
+    Table T(Board);
+    T.Game.Score = MaxScore - 1;
+    T.Game.picBall_Click(1);
+    T.Game.picBall_Click(1);
+    EXPECT_EQ(T.View.MostShown, MaxScore);
+    EXPECT_EQ(T.Records.Scores, std::vector<std::int16_t>{MaxScore});
+}
+
 TEST(TakeGroup, TheWholeOneColourBoardEndsAtTheMaximum)
 {
     std::array<std::int16_t, Cells + 1> Board{};
@@ -77,8 +91,8 @@ TEST(TakeGroup, TheWholeOneColourBoardEndsAtTheMaximum)
     EXPECT_EQ(T.Game.Score, MaxScore);
     EXPECT_FALSE(T.Game.GameInProgress);
     EXPECT_EQ(T.View.ScoreText, "*17292 *");
-    ASSERT_EQ(T.View.Boxes.size(), 1u);  // no end-of-moves message after it
-    EXPECT_EQ(T.View.Boxes[0].Text, "YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     ");
+    ASSERT_EQ(T.View.Boxes.Said.size(), 1u);  // no end-of-moves message after it
+    EXPECT_EQ(T.View.Boxes.Said[0], "MsgBox [Orbulon!] YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     ");
     EXPECT_EQ(T.Records.Scores, std::vector<std::int16_t>{MaxScore});
     EXPECT_FALSE(T.View.Hint);
     EXPECT_EQ(T.View.Plays(SoundCue::Click), Cells);

@@ -27,7 +27,7 @@ TEST(Dispatch, DoesNothingOutsideAGame)
     T.Game.picBall_Click(PairLow);
     EXPECT_EQ(T.View.FramesShown(), 0);
     EXPECT_EQ(T.Game.BallColour, Board);
-    EXPECT_TRUE(T.View.Boxes.empty());
+    EXPECT_TRUE(T.View.Boxes.Said.empty());
 }
 
 TEST(Dispatch, SelectsThenTakesAndTheLastMoveEndsTheGame)
@@ -39,15 +39,14 @@ TEST(Dispatch, SelectsThenTakesAndTheLastMoveEndsTheGame)
     EXPECT_EQ(T.Game.Score, 2);
     EXPECT_FALSE(T.Game.GroupSelected);
     EXPECT_FALSE(T.Game.GameInProgress);
-    ASSERT_EQ(T.View.Boxes.size(), 1u);
-    EXPECT_EQ(T.View.Boxes[0].Text, "There are no more possible moves available!     ");
-    EXPECT_EQ(T.View.Boxes[0].Title, "Orbulon!");
+    ASSERT_EQ(T.View.Boxes.Said.size(), 1u);
+    EXPECT_EQ(T.View.Boxes.Said[0], "MsgBox [Orbulon!] There are no more possible moves available!     ");
     EXPECT_EQ(T.Records.Scores, std::vector<std::int16_t>{2});
     EXPECT_EQ(T.Game.PlayerName, "Recorded");
     EXPECT_FALSE(T.View.Hint);
     // Later clicks neither ask again nor record again.
     T.Game.picBall_Click(1);
-    EXPECT_EQ(T.View.Boxes.size(), 1u);
+    EXPECT_EQ(T.View.Boxes.Said.size(), 1u);
     EXPECT_EQ(T.Records.Scores.size(), 1u);
 }
 
@@ -63,6 +62,7 @@ TEST(Dispatch, AnyOtherClickOnlyDropsTheGroup)
         T.Game.picBall_Click(Other);
         EXPECT_FALSE(T.Game.GroupSelected) << Other;
         EXPECT_EQ(T.View.FramesShown(), 0) << Other;
+        EXPECT_TRUE(T.View.NoTips()) << Other;
         EXPECT_EQ(T.Game.Score, 0) << Other;
     }
     T.Game.picBall_Click(1);  // an isolated ball leaves no selection: the next click selects

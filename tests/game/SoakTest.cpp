@@ -9,20 +9,6 @@
 namespace orbulon::test {
 namespace {
 
-bool AnyMove(const modGeneral& Game)
-{
-    for (int i = 1; i <= Cells; ++i) {
-        const int c = Game.BallColour[i];
-        if (c == Empty)
-            continue;
-        if (i % Columns != 0 && Game.BallColour[i + 1] == c)
-            return true;
-        if (i + Columns <= Cells && Game.BallColour[i + Columns] == c)
-            return true;
-    }
-    return false;
-}
-
 // Balls stand on the bottom row without gaps; empty columns gather at the left.
 void ExpectSettled(const Table& T)
 {
@@ -61,7 +47,7 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
                     Cell = Cell % Cells + 1;
             const bool WillTake = T.Game.GroupSelected && T.View.Frame[Cell] && T.Game.BallColour[Cell] != Empty;
             const int Taken = WillTake ? T.View.FramesShown() : 0;
-            const bool MoveBefore = AnyMove(T.Game);
+            const bool MoveBefore = (CellWithPartner(T.Game.BallColour) != 0);
             ASSERT_TRUE(MoveBefore) << "a game in progress without a move, seed " << Seed;
 
             T.Game.picBall_Click(Cell);
@@ -69,7 +55,7 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
 
             ASSERT_EQ(T.Game.Score, Expected) << "seed " << Seed;
             ExpectSettled(T);
-            ASSERT_EQ(T.Game.GameInProgress, AnyMove(T.Game)) << "seed " << Seed;
+            ASSERT_EQ(T.Game.GameInProgress, (CellWithPartner(T.Game.BallColour) != 0)) << "seed " << Seed;
             if (T.Game.GroupSelected) {
                 const int n = T.View.FramesShown();
                 ASSERT_GE(n, 2);
@@ -77,7 +63,7 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
             }
         }
         ASSERT_EQ(T.Records.Scores, std::vector<std::int16_t>{static_cast<std::int16_t>(Expected)});
-        ASSERT_EQ(T.View.Boxes.size(), 1u);
+        ASSERT_EQ(T.View.Boxes.Said.size(), 1u);
         ASSERT_FALSE(T.View.Hint);
     }
 }

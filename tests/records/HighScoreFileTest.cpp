@@ -36,7 +36,7 @@ protected:
     TempFolder Temp;
     fs::path Program = Temp.Path / "bin", User = Temp.Path / "user", Table = Program / "Config.cfg";
     HighScoreRecord Record{Program, User};
-    FakeDialogs Ui;
+    RecordingPrompts Ui;
     std::string PlayerName = "Player 1";
 
     void SetUp() override { WriteBytes(Table, TableBytes(Shipped)); }
@@ -59,12 +59,12 @@ TEST_F(HighScoreStep, NewBestIsAnnouncedBeforeTheTableIsRewrittenAndEqualScoresE
     std::string SeenWhileOpen;
     Ui.WhileOpen = [&] { SeenWhileOpen = ReadBytes(Table); };
     Finish(17292, "Ann");
-    EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)", Announce}));
+    EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce}));
     EXPECT_EQ(SeenWhileOpen, Before);
     Ui = {};
     Finish(1200, "007 Bond");
     EXPECT_EQ(Finish(1200, "42"), (Strings{"17292Ann", "01200Orbulon", "01200007 Bond", "0120042", "00900Rosie Red"}));
-    EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Ann)", Prompt + "(007 Bond)"}));
+    EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Ann)", Prompt + "(007 Bond)"}));
     // Names starting with digits read back whole: the score is always five characters.
     Record.LoadHighScores();
     EXPECT_EQ(Record.HighScores, (Scores{0, 17292, 1200, 1200, 1200, 900}));
@@ -79,7 +79,7 @@ TEST_F(HighScoreStep, CancelledPromptRecordsAnEmptyNameAndAScoreThatEntersNowher
     WriteBytes(Table, ReadBytes(Table) + "hand-edited tail");
     const std::string Before = ReadBytes(Table);
     Record.RecordHighScore(400, PlayerName, Ui);  // ties rank 5
-    EXPECT_EQ(Ui.Calls.back(), Prompt + "()");  // the empty name is the default; no box follows
+    EXPECT_EQ(Ui.Said.back(), Prompt + "()");  // the empty name is the default; no box follows
     EXPECT_EQ(ReadBytes(Table), Before);
 }
 
@@ -88,13 +88,13 @@ TEST_F(HighScoreStep, TwoCopiesFinishingTogetherBothKeepTheirScoresAndOnlyTheBes
     // The other copy finishes with a new best while this one's name prompt is open: this one
     // beat the table it first read, but not the one under the lock, so it is not announced.
     HighScoreRecord Other(Program, User);
-    FakeDialogs OtherUi;
+    RecordingPrompts OtherUi;
     std::string OtherName = "Other";
     Ui.WhileOpen = [&] { Other.RecordHighScore(2000, OtherName, OtherUi); };
     EXPECT_EQ(Finish(1500, "Me"),
               (Strings{"02000Other", "01500Me", "01200Orbulon", "00900Rosie Red", "00600Bluebell"}));
-    EXPECT_EQ(OtherUi.Calls.back(), Announce);
-    EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)"}));
+    EXPECT_EQ(OtherUi.Said.back(), Announce);
+    EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)"}));
 }
 
 TEST_F(HighScoreStep, ACopyStalledInsideItsSaveLongerThanAnyShortWaitLosesNoScore)
@@ -109,7 +109,7 @@ TEST_F(HighScoreStep, ACopyStalledInsideItsSaveLongerThanAnyShortWaitLosesNoScor
             std::this_thread::sleep_for(std::chrono::seconds(6));
             return ::rename(From, To);
         };
-        FakeDialogs OtherUi;
+        RecordingPrompts OtherUi;
         OtherUi.Answer = "Slow";
         std::string OtherName;
         Other.RecordHighScore(800, OtherName, OtherUi);
@@ -141,10 +141,10 @@ TEST_F(DamagedTable, MissingShortJunkOrHugeFilesOrAFolderReadSensiblyAndTheNextS
     // A folder in its place is left be: the table moves to the player's folder, without complaint.
     fs::remove(Table);
     fs::create_directory(Table);
-    Ui.Calls.clear();
+    Ui.Said.clear();
     EXPECT_EQ(Finish(5, "Ann"), AnnAlone);
     EXPECT_EQ(Record.TablePath(), User / "Config.cfg");
-    EXPECT_EQ(Ui.Calls.size(), 2u);  // prompt and announcement
+    EXPECT_EQ(Ui.Said.size(), 2u);  // prompt and announcement
 }
 
 TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenOn)
@@ -155,7 +155,7 @@ TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenO
                   (Strings{"01200Orbulon", "01000Ann", "00900Rosie Red", "00600Bluebell", "00400Goldie"}));
         EXPECT_EQ(Finish(500, "Ann")[4], "00500Ann");
         EXPECT_EQ(PlainLines(Table), Shipped);
-        EXPECT_EQ(Ui.Calls.size(), 2u);  // two prompts, no complaint
+        EXPECT_EQ(Ui.Said.size(), 2u);  // two prompts, no complaint
     });
 }
 
@@ -166,7 +166,7 @@ TEST_F(DamagedTable, UnreadableTableIsNeitherWrittenOverNorHiddenAndThePlayerIsT
     fs::permissions(Table, fs::perms::owner_write | fs::perms::others_write);
     RunUnprivileged([&] {
         Record.RecordHighScore(5, PlayerName, Ui);
-        EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)", Unreadable}));
+        EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Unreadable}));
         EXPECT_FALSE(fs::exists(User / "Config.cfg"));  // no new table hides the old one
     });
     fs::permissions(Table, fs::perms::owner_read);
@@ -180,7 +180,8 @@ TEST_F(DamagedTable, FailedWriteKeepsTheOldTableAndTellsThePlayerOnce)
     RunUnprivileged([&] {
         HighScoreRecord Stuck(Program, Temp.Path / "file" / "user");  // no folder can be made there
         Stuck.RecordHighScore(2000, PlayerName, Ui);
-        EXPECT_EQ(Ui.Calls, (Strings{Prompt + "(Player 1)", SaveFailed}));
+        // The new best is announced before the table is rewritten; the failure follows it.
+        EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce, SaveFailed}));
         EXPECT_EQ(Stuck.HighScores[1], 1200);
         EXPECT_EQ(PlainLines(Table), Shipped);
     });
@@ -209,7 +210,7 @@ TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
             Faulty.FileCalls.Sync = Fail(EIO);
         if (Step == 3)
             Faulty.FileCalls.Rename = Fail(EIO);
-        Ui.Calls.clear();
+        Ui.Said.clear();
         if (Step < 4) {
             Faulty.RecordHighScore(2000, PlayerName, Ui);
         } else {  // a real full disk: the file may grow no further than 20 bytes
@@ -220,7 +221,7 @@ TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
                 const rlimit Small{20, 20};
                 ::setrlimit(RLIMIT_FSIZE, &Small);
                 Faulty.RecordHighScore(2000, PlayerName, Ui);
-                ::_exit(Ui.Calls.back() == SaveFailed ? 0 : 1);
+                ::_exit(Ui.Said.back() == SaveFailed ? 0 : 1);
             }
             int Status = 0;
             ::waitpid(Child, &Status, 0);
@@ -228,7 +229,7 @@ TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
         }
         EXPECT_EQ(ReadBytes(Table), Before) << "step " << Step;
         if (Step < 4) {
-            EXPECT_EQ(Ui.Calls.back(), SaveFailed) << "step " << Step;
+            EXPECT_EQ(Ui.Said.back(), SaveFailed) << "step " << Step;
         }
         EXPECT_FALSE(fs::exists(User)) << "step " << Step;
         EXPECT_EQ(std::distance(fs::directory_iterator(Program), fs::directory_iterator()), 2) << "step " << Step;
@@ -254,12 +255,12 @@ TEST_F(DamagedTable, LinksPipesAndDevicesBesideTheProgramNeitherHangNorTakeTheTa
         Arrange();
         const bool Linked = fs::is_symlink(fs::symlink_status(Table));
         HighScoreRecord Fresh(Program, User);
-        Ui.Calls.clear();
+        Ui.Said.clear();
         const auto Start = Clock::now();
         Ui.Answer = "Ann";
         Fresh.RecordHighScore(1000, PlayerName, Ui);
         EXPECT_LT(Clock::now() - Start, std::chrono::seconds(2)) << Case;
-        EXPECT_NE(Ui.Calls.back(), SaveFailed) << Case;
+        EXPECT_NE(Ui.Said.back(), SaveFailed) << Case;
         const Strings Kept = PlainLines(Fresh.TablePath());
         EXPECT_EQ(std::count(Kept.begin(), Kept.end(), "01000Ann"), 1) << Case;
         EXPECT_EQ(ReadBytes(Victim), TableBytes(Shipped)) << Case;

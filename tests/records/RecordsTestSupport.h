@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers for the records tests: a scripted Dialogs, scratch folders, raw table files.
+// Helpers for the records tests: raw table files and bitmaps, and scenarios run unprivileged.
 #pragma once
 
-#include "PlayerPrompts.h"
+#include "RecordingPrompts.h"
 #include "Scramble.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,51 +16,13 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
-
-// Records every box the high-score step puts up. The name prompt answers Answer, or accepts
-// its default when there is none; WhileOpen runs while any box is in front of the player.
-struct FakeDialogs : orbulon::PlayerPrompts {
-    Strings Calls;
-    std::optional<std::string> Answer;
-    std::function<void()> WhileOpen = [] {};
-
-    int MsgBox(const std::string& Text, const std::string& Title, orbulon::MsgButtons, orbulon::MsgIcon, int) override
-    {
-        Calls.push_back("MsgBox [" + Title + "] " + Text);
-        WhileOpen();
-        return orbulon::ButtonOK;
-    }
-    std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override
-    {
-        Calls.push_back("InputBox [" + Title + "] " + Prompt + "(" + Default + ")");
-        WhileOpen();
-        return Answer.value_or(Default);
-    }
-};
-
-// A fresh folder under the system's temporary folder, removed afterwards. It is open to
-// every user, so a scenario can run as an unprivileged user inside it.
-struct TempFolder {
-    fs::path Path;
-    TempFolder()
-    {
-        std::string Pattern = (fs::temp_directory_path() / "orbulon-records-XXXXXX").string();
-        Path = ::mkdtemp(Pattern.data());
-        fs::permissions(Path, fs::perms::all);
-    }
-    ~TempFolder()
-    {
-        std::error_code Error;
-        fs::permissions(Path / "bin", fs::perms::owner_all, fs::perm_options::add, Error);
-        fs::remove_all(Path, Error);
-    }
-};
+using orbulon::test::RecordingPrompts;
+using orbulon::test::TempFolder;
 
 inline std::string ReadBytes(const fs::path& Path)
 {

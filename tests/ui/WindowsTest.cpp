@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows as the player meets them: the board and its clicks, the menus, the
 // marquee, pictures and sounds, the boxes and the three secondary windows.
-#include "UiTestSupport.h"
+#include "FakeView.h"
+#include "WindowTestSupport.h"
 
 #include "HighScoreRecord.h"
 #include "Random.h"
@@ -15,25 +16,12 @@
 #include <set>
 
 using namespace orbulon;
-using namespace orbulon::testing;
+using namespace orbulon::test;
 
 namespace {
 
 // Headless unless told otherwise: set before the test main makes the application.
 const bool Offscreen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qputenv("QT_QPA_PLATFORM", "offscreen");
-
-// A ball with a neighbour of its own colour, so that a click on it frames a group.
-int CellWithPartner(const modGeneral& Game)
-{
-    for (int Cell = 1; Cell <= 132; ++Cell) {
-        const int Colour = Game.BallColour[Cell];
-        if (Colour != 0 &&
-            ((Cell % 11 != 0 && Game.BallColour[Cell + 1] == Colour) ||
-             (Cell <= 121 && Game.BallColour[Cell + 11] == Colour)))
-            return Cell;
-    }
-    return 0;
-}
 
 int FramesShown(const frmMain& Window)
 {
@@ -143,7 +131,7 @@ class WindowsTest : public QObject {
 
     std::unique_ptr<MediaCopy> Media;
     SeededRandom Deal{20260401};
-    FakeDialogs Player;
+    RecordingPrompts Player;
     std::unique_ptr<frmMain> Window;
 
     // The main window on this test's media, shown; its boxes are Qt's own when RealBoxes.
@@ -163,7 +151,8 @@ private slots:
     {
         Media = std::make_unique<MediaCopy>();
         Deal = SeededRandom(20260401);
-        Player = FakeDialogs();
+        Player = RecordingPrompts();
+        Player.Answer = "Tester";
     }
     void cleanup() { Window.reset(); }
 
@@ -186,7 +175,7 @@ private slots:
         // Before the first game the board takes no clicks.
         modGeneral& Game = Window.Game();
         const auto Dealt = Game.BallColour;
-        Click(CellWithPartner(Game));
+        Click(CellWithPartner(Game.BallColour));
         QVERIFY(Game.BallColour == Dealt && FramesShown(Window) == 0);
 
         Window.FileMenuItem[1]->trigger();
@@ -196,7 +185,7 @@ private slots:
             Centre[Game.BallColour[Cell]] = Window.picBall[Cell]->Picture().toImage().pixelColor(10, 10);
         QVERIFY(Centre[2] != Centre[4] && Centre[2] != QColor(64, 64, 64) && Centre[4] != QColor(64, 64, 64));
         const auto Board = Game.BallColour;
-        const int Cell = CellWithPartner(Game);
+        const int Cell = CellWithPartner(Game.BallColour);
 
         // The first click frames the group, red in the gaps around it and nowhere else,
         // and shows its points on its balls.
@@ -223,7 +212,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Window.mmClick.PlaysPending() + Window.mmClear.PlaysPending(), 0, 2000);
 
         // New in the middle of a game, a group framed: "0" at once, and no question.
-        Click(CellWithPartner(Game));
+        Click(CellWithPartner(Game.BallColour));
         Window.FileMenuItem[1]->trigger();
         QCOMPARE(Window.txtScore->text(), QStringLiteral("0"));
         QVERIFY(FramesShown(Window) == 0 && Player.Said.empty());
@@ -233,7 +222,7 @@ private slots:
     {
         frmMain& Window = Start();
         Window.FileMenuItem[1]->trigger();
-        Click(CellWithPartner(Window.Game()));
+        Click(CellWithPartner(Window.Game().BallColour));
         const std::vector<QPoint> Directions{{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
         for (const qreal Ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
             const QImage Board = Rendered(*Window.Board, Ratio);
@@ -302,8 +291,8 @@ private slots:
         QApplication::setFont(Larger);
 
         std::string Long(40, 'W');
-        FakeDialogs Namer;
-        Namer.Name = Long;
+        RecordingPrompts Namer;
+        Namer.Answer = Long;
         HighScoreRecord(Media->Folders().Program, Media->Folders().User).RecordHighScore(17292, Long, Namer);
         FakeSystem System({});
         frmAbout About(Media->Folders(), System, System, &Player);
@@ -351,9 +340,9 @@ private slots:
     {
         frmMain& Window = Start(true);
         Window.FileMenuItem[1]->trigger();
-        Click(CellWithPartner(Window.Game()));
-        Click(CellWithPartner(Window.Game()));
-        Click(CellWithPartner(Window.Game()));
+        Click(CellWithPartner(Window.Game().BallColour));
+        Click(CellWithPartner(Window.Game().BallColour));
+        Click(CellWithPartner(Window.Game().BallColour));
         const auto Board = Window.Game().BallColour;
         const int Framed = FramesShown(Window);
         const QString Score = Window.txtScore->text();
@@ -430,8 +419,9 @@ private slots:
         Click(132);
         Click(132);
         QCOMPARE(Player.Said,
-                 (std::vector<std::string>{"There are no more possible moves available!     ",
-                                           "Please enter your name.     ", "You got the high score!"}));
+                 (std::vector<std::string>{"MsgBox [Orbulon!] There are no more possible moves available!     ",
+                                           "InputBox [Orbulon!] Please enter your name.     (Player 1)",
+                                           "MsgBox [Orbulon!] You got the high score!"}));
 
         // The table, opened again, is read afresh and rebuilt: the new score on top, once.
         ReadNextWindow(Seen);
@@ -444,7 +434,8 @@ private slots:
     {
         const std::string MsInfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
         const std::string Location = "SOFTWARE\\Microsoft\\Shared Tools Location";
-        const std::vector<std::string> Unavailable{"System Information is unavailable at this time.     "};
+        const std::vector<std::string> Unavailable{
+            "MsgBox [Orbulon!] System Information is unavailable at this time.     "};
         for (const auto& [Setup, Started] : std::vector<std::pair<SystemSetup, std::string>>{
                  {{MsInfo, "PATH", "C:\\Tools\\msinfo32.exe", "", ""}, "C:\\Tools\\msinfo32.exe"},
                  {{Location, "MSINFO", "C:\\Shared", "", ""}, ""},  // a folder without the tool
@@ -452,7 +443,7 @@ private slots:
                  {{"", "", "", "", "/usr/bin/hardinfo"}, "/usr/bin/hardinfo"},
              }) {
             FakeSystem System(Setup);
-            FakeDialogs Boxes;
+            RecordingPrompts Boxes;
             StartSysInfo(System, System, Boxes);
             QCOMPARE(System.Started, Started.empty() ? std::vector<std::string>{} : std::vector{Started});
             QCOMPARE(Boxes.Said, Started.empty() ? Unavailable : std::vector<std::string>{});

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A window that records what the game asked of it, for the logic's tests.
+// A window that records what the game asked of it, and the boards to lay on it, for the logic's tests and benchmarks.
 #pragma once
 
 #include "Random.h"
+#include "RecordingPrompts.h"
 #include "modGeneral.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace orbulon::test {
-
-struct Box {
-    std::string Text;
-    std::string Title;
-};
 
 class FakeView : public GameView {
 public:
@@ -28,7 +25,7 @@ public:
     ScoreAlignment Alignment = ScoreAlignment::Left;
     bool Hint = false;
     int MarqueeStops = 0;
-    std::vector<Box> Boxes;
+    RecordingPrompts Boxes;
 
     std::string ScoreAtFirstDraw = "none";  // what the score box showed as the board first changed
     void DrawCell(int Index, int Colour) override
@@ -42,20 +39,28 @@ public:
     void ShowHighlight(int Index) override { Frame.at(Index) = true; }
     void HideHighlight(int Index) override { Frame.at(Index) = false; }
     bool HighlightShown(int Index) const override { return Frame.at(Index); }
-    void SetScoreText(const std::string& Text) override { ScoreText = Text; }
+    int MostShown = 0;  // the highest score the box ever showed
+    void SetScoreText(const std::string& Text) override
+    {
+        ScoreText = Text;
+        MostShown = std::max(MostShown, std::atoi(Text.c_str()));
+    }
     void SetScoreAlignment(ScoreAlignment A) override { Alignment = A; }
     void SetHintVisible(bool Visible) override { Hint = Visible; }
     void StopMarquee() override { ++MarqueeStops; }
     void SoundCommand(SoundCue Cue, const std::string& Command) override { Sounds.emplace_back(Cue, Command); }
-    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons, MsgIcon, int) override
+    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons B, MsgIcon I, int D) override
     {
-        Boxes.push_back({Text, Title});
-        return ButtonOK;
+        return Boxes.MsgBox(Text, Title, B, I, D);
     }
 
     int Plays(SoundCue Cue) const
     {
         return static_cast<int>(std::count(Sounds.begin(), Sounds.end(), std::pair(Cue, std::string("Play"))));
+    }
+    bool NoTips() const
+    {
+        return std::all_of(Tip.begin(), Tip.end(), [](const std::string& t) { return t.empty(); });
     }
     int FramesShown() const { return static_cast<int>(std::count(Frame.begin(), Frame.end(), true)); }
 };
@@ -81,6 +86,18 @@ inline std::array<std::int16_t, Cells + 1> QuietBoard()
         Board[i] = static_cast<std::int16_t>((Row + 2 * Column) % 4 + 1);
     }
     return Board;
+}
+
+// The reference move check: the first ball with a neighbour of its own colour to its right
+// or above, or 0 when the board holds no move.
+inline int CellWithPartner(const std::array<std::int16_t, Cells + 1>& Board)
+{
+    for (int i = 1; i <= Cells; ++i)
+        if (Board[i] != Empty &&
+            ((i % Columns != 0 && Board[i + 1] == Board[i]) ||
+             (i + Columns <= Cells && Board[i + Columns] == Board[i])))
+            return i;
+    return 0;
 }
 
 // A game in progress on a given board, the window showing that board.
