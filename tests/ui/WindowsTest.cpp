@@ -144,6 +144,33 @@ class WindowsTest : public QObject {
     }
     void Click(int Cell) { QTest::mouseClick(Window->picBall[Cell], Qt::LeftButton); }
 
+    // Walks the keyboard focus to Cell with the arrow keys, then presses Key there.
+    void KeyTo(int Cell, Qt::Key Key)
+    {
+        for (int Step = 0; Step < 30 && Window->focusWidget() != Window->picBall[Cell]; ++Step) {
+            const int At = static_cast<BallPicture*>(Window->focusWidget())->CellIndex();
+            const Qt::Key Arrow = ColumnOf(At) < ColumnOf(Cell) ? Qt::Key_Right
+                : ColumnOf(At) > ColumnOf(Cell)                 ? Qt::Key_Left
+                : RowOf(At) < RowOf(Cell)                       ? Qt::Key_Up
+                                                                : Qt::Key_Down;
+            QTest::keyClick(Window->focusWidget(), Arrow);
+        }
+        QTest::keyClick(Window->picBall[Cell], Key);
+    }
+
+    // What a move leaves that the player can see or hear, or a screen reader read.
+    QStringList Seen()
+    {
+        QStringList Shown{Window->txtScore->text(), QString::number(Window->mmClick.PlaysRequested()),
+                          QString::number(Window->mmClear.PlaysRequested())};
+        for (int Cell = 1; Cell <= 132; ++Cell) {
+            QAccessibleInterface* Reader = QAccessible::queryAccessibleInterface(Window->picBall[Cell]);
+            Shown << Reader->text(QAccessible::Name) + (Reader->state().selected ? " selected " : " ") +
+                    Reader->text(QAccessible::Description);
+        }
+        return Shown;
+    }
+
 private slots:
     // The tests close and reopen windows; the application must outlive them all.
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
@@ -334,6 +361,67 @@ private slots:
 
         QApplication::setPalette(Before);
         QApplication::setFont(BeforeFont);
+    }
+
+    // Space and Enter on the focused cell do what a click there does, on the same deal.
+    void TheKeyboardPlaysAsTheMouseDoesAndItsMarkShowsOnlyWhileItIsUsed()
+    {
+        std::vector<QStringList> ByMouse;
+        Start();
+        Window->FileMenuItem[1]->trigger();
+        const int Cell = CellWithPartner(Window->Game().BallColour);
+        Click(Cell);
+        ByMouse.push_back(Seen());
+        int Outside = 1;
+        while (Window->HighlightShown(Outside))
+            ++Outside;
+        for (const int Target : {Outside, Cell, Cell}) {
+            Click(Target);
+            ByMouse.push_back(Seen());
+        }
+        QVERIFY(ByMouse[0][3 + Cell - 1].contains(" selected ") && ByMouse[3][0] != QStringLiteral("0"));
+
+        Deal = SeededRandom(20260401);
+        frmMain& Again = Start();
+        Again.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Again));
+        Again.FileMenuItem[1]->trigger();
+        // New hands the board the focus, in the middle, without a mark until a key is pressed.
+        auto* Landed = qobject_cast<BallPicture*>(QApplication::focusWidget());
+        QVERIFY(Landed && Landed->CellIndex() == 72);
+        QCOMPARE(Landed->grab().toImage(), Landed->Picture().toImage());
+        int Step = 0;
+        for (const Qt::Key Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            KeyTo(std::vector{Cell, Outside, Cell, Cell}[Step], Key);
+            QCOMPARE(Seen(), ByMouse[Step++]);
+        }
+        auto* Focused = Again.picBall[Cell];
+        QVERIFY(Focused->grab().toImage() != Focused->Picture().toImage());
+        // A mouse press takes the mark away, so the mouse player's board is as it always was.
+        QTest::mousePress(Focused, Qt::LeftButton);
+        QCOMPARE(Focused->grab().toImage(), Focused->Picture().toImage());
+
+        // The arrows stop at the board's four edges; Up leads toward the top row.
+        for (const auto& [From, Key, To] : std::vector<std::tuple<int, Qt::Key, int>>{{1, Qt::Key_Left, 1},
+                                                                                      {1, Qt::Key_Down, 1},
+                                                                                      {1, Qt::Key_Up, 12},
+                                                                                      {11, Qt::Key_Right, 11},
+                                                                                      {132, Qt::Key_Up, 132},
+                                                                                      {132, Qt::Key_Right, 132},
+                                                                                      {122, Qt::Key_Left, 122},
+                                                                                      {122, Qt::Key_Down, 111}}) {
+            Again.picBall[From]->setFocus();
+            QTest::keyClick(Again.picBall[From], Key);
+            QCOMPARE(static_cast<BallPicture*>(QApplication::focusWidget())->CellIndex(), To);
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(Again.txtScore)->text(QAccessible::Name),
+                 QStringLiteral("Score"));
+        Again.DrawCell(122, 0);
+        Again.DrawCell(27, 1);
+        const auto Name = [&Again](int Cell) {
+            return QAccessible::queryAccessibleInterface(Again.picBall[Cell])->text(QAccessible::Name);
+        };
+        QVERIFY(Name(122) == "Empty, row 12, column 1" && Name(27) == "Purple ball, row 3, column 5");
     }
 
     void HintShowsTheCensusLineByLineAndExitWithCancelKeepsTheGame()

@@ -53,6 +53,11 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
         lblName[Rank]->setText(Shown);
         if (Shown != Name)
             lblName[Rank]->setToolTip(QStringLiteral("<qt>%1</qt>").arg(Name.toHtmlEscaped()));
+
+        // A screen reader hears the score with its rank and name, "1: 1200, Orbulon", and
+        // then the name on its own as the row shows it.
+        const QString Row = QStringLiteral("%1: %2, %3").arg(Rank).arg(Table.HighScores[Rank]).arg(Name);
+        lblScore[Rank]->setAccessibleName(Row);
     }
 
     CentreOnScreen(*this);

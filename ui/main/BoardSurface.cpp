@@ -5,6 +5,8 @@
 #include "CellPictures.h"
 #include "GameWindows.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -38,9 +40,31 @@ void DrawOutline(QPainter& Painter, const QRect& Area, const QColor& Colour)
     Painter.restore();
 }
 
+// The keyboard focus mark: a white square with a black one inside it, along the inner edge of
+// the ball's own 20 x 20 area, so it shows on every ball and on an empty cell, and never
+// covers the red frames, which lie in the gaps around the cells.
+void DrawFocusMark(QPainter& Painter, const QRect& Area)
+{
+    DrawOutline(Painter, Area, Qt::white);
+    DrawOutline(Painter, Area.adjusted(1, 1, -1, -1), Qt::black);
+}
+
+// The cell an arrow key leads to from Index, or 0 at the board's edge: the focus never wraps.
+int NeighbourCell(int Index, int Key)
+{
+    const int Row = RowOf(Index), Column = ColumnOf(Index);
+    switch (Key) {
+    case Qt::Key_Left: return Column > 0 ? Index - 1 : 0;
+    case Qt::Key_Right: return Column < Columns - 1 ? Index + 1 : 0;
+    case Qt::Key_Up: return Row < Rows - 1 ? Index + Columns : 0;  // row 0 is the bottom one
+    case Qt::Key_Down: return Row > 0 ? Index - Columns : 0;
+    default: return -1;
+    }
+}
+
 }  // namespace
 
-BallPicture::BallPicture(int Index, QWidget* Parent) : QWidget(Parent), Index(Index)
+BallPicture::BallPicture(int Index, BoardSurface* Parent) : QWidget(Parent), Surface(*Parent), Index(Index)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -60,10 +84,20 @@ void BallPicture::paintEvent(QPaintEvent*)
     if (Shown.width() < width() || Shown.height() < height())
         Painter.fillRect(rect(), ToQColor(BoardBackground));
     Painter.drawPixmap(0, 0, Shown);
+
+    if (Surface.KeyboardInUse && hasFocus())
+        DrawFocusMark(Painter, rect());
 }
+
+bool BallPicture::Framed() const { return Surface.FrameShown(Index); }
 
 void BallPicture::mousePressEvent(QMouseEvent* Event)
 {
+    if (Surface.KeyboardInUse) {
+        Surface.KeyboardInUse = false;
+        if (QWidget* Focused = QApplication::focusWidget(); Focused && Focused->parentWidget() == &Surface)
+            Focused->update();
+    }
     Pressed = Event->button() == Qt::LeftButton;
     QWidget::mousePressEvent(Event);
 }
@@ -77,6 +111,44 @@ void BallPicture::mouseReleaseEvent(QMouseEvent* Event)
         emit Clicked(Index);
     else
         QWidget::mouseReleaseEvent(Event);
+}
+
+void BallPicture::keyPressEvent(QKeyEvent* Event)
+{
+    const int Key = Event->key();
+    const bool IsPress = Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter;
+    const int Next = NeighbourCell(Index, Key);
+    if ((!IsPress && Next < 0) || Event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(Event);
+        return;
+    }
+    Event->accept();
+    if (!Surface.KeyboardInUse) {
+        Surface.KeyboardInUse = true;
+        update();
+    }
+    // A held key presses once, as a mouse button held down clicks once.
+    if (IsPress && !Event->isAutoRepeat())
+        Press();
+    else if (Next > 0)
+        for (QObject* Child : Surface.children())
+            if (auto* Cell = qobject_cast<BallPicture*>(Child); Cell && Cell->Index == Next)
+                Cell->setFocus(Qt::OtherFocusReason);
+}
+
+void BallPicture::focusInEvent(QFocusEvent* Event)
+{
+    // Tab brings the focus in from the keyboard too.
+    if (Event->reason() == Qt::TabFocusReason || Event->reason() == Qt::BacktabFocusReason)
+        Surface.KeyboardInUse = true;
+    update();
+    QWidget::focusInEvent(Event);
+}
+
+void BallPicture::focusOutEvent(QFocusEvent* Event)
+{
+    update();
+    QWidget::focusOutEvent(Event);
 }
 
 BoardSurface::BoardSurface(QWidget* Parent) : QWidget(Parent)

@@ -11,13 +11,24 @@
 
 namespace orbulon {
 
-// One cell of the board: shows its picture and reports a left click.
+class BoardSurface;
+
+// One cell of the board: shows its picture and reports a left click, or Space or Enter
+// while it has the keyboard focus; the arrow keys move the focus to the next cell.
 class BallPicture : public QWidget {
     Q_OBJECT
 public:
-    BallPicture(int Index, QWidget* Parent);
+    BallPicture(int Index, BoardSurface* Parent);
     void SetPicture(const QPixmap& Picture);
     const QPixmap& Picture() const { return Shown; }
+
+    // The colour code the cell shows, for a screen reader's name of it.
+    void SetColourCode(int Code) { ColourCode = Code; }
+    int ColourCodeShown() const { return ColourCode; }
+    int CellIndex() const { return Index; }
+    bool Framed() const;
+    // Presses the cell as a click would.
+    void Press() { emit Clicked(Index); }
 
 signals:
     void Clicked(int Index);
@@ -26,9 +37,14 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
+    BoardSurface& Surface;
     int Index;
+    int ColourCode = 0;
     QPixmap Shown;
     bool Pressed = false;
 };
@@ -42,6 +58,10 @@ public:
 
     void SetFrame(int Index, bool Shown);
     bool FrameShown(int Index) const { return Frames[static_cast<std::size_t>(Index)]; }
+
+    // Whether the player is steering by keyboard: the focused cell then shows its mark.
+    // A mouse press ends it, so a mouse player's board looks as it always has.
+    bool KeyboardInUse = false;
 
 protected:
     void paintEvent(QPaintEvent* Event) override;

@@ -2,6 +2,7 @@
 // The main window: the board, the score box, the menus, the marquee and the sounds.
 #include "frmMain.h"
 
+#include "BoardAccessibility.h"
 #include "CellPictures.h"
 #include "DataFiles.h"
 #include "GameFiles.h"
@@ -110,6 +111,7 @@ void frmMain::LayOut()
     setWindowTitle(ToQString(GameTitle));
     setWindowIcon(GameIcon(Folders.Program));
 
+    InstallBoardAccessibility();
     Board = new BoardSurface(this);
     setCentralWidget(Board);
 
@@ -130,6 +132,7 @@ void frmMain::LayOut()
     txtScore->setPalette(Readout);
     txtScore->setFont(ScoreFont(LetterSegmentFace(), *txtScore));
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    txtScore->setAccessibleName(QStringLiteral("Score"));
     setTabOrder(Previous, txtScore);
 
     connect(&tmrScroll, &QTimer::timeout, this, &frmMain::tmrScroll_Timer);
@@ -148,6 +151,10 @@ void frmMain::BuildMenus()
     HelpMenuItem[HelpShowHighScores] = HelpMenu->addAction(QStringLiteral("&Show High Scores"));
     HelpMenuItem[HelpSeparator] = HelpMenu->addSeparator();
     HelpMenuItem[HelpAbout] = HelpMenu->addAction(QStringLiteral("&About"));
+    // The usual shortcuts beside the access keys, for a player who keeps to the keyboard.
+    FileMenuItem[FileNew]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileMenuItem[FileExit]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    HelpMenuItem[HelpHowToPlay]->setShortcut(QKeySequence(Qt::Key_F1));
     HelpMenuItem[HelpHint]->setVisible(false);  // offered only while a game is being played
 
     for (int Index = FileNew; Index <= FileExit; ++Index)
@@ -186,7 +193,10 @@ void frmMain::picBall_Click(int Index) { GameLogic.picBall_Click(Index); }
 void frmMain::FileMenuItem_Click(int Index)
 {
     switch (Index) {
-    case FileNew: GameLogic.NewGame(); break;
+    case FileNew:
+        GameLogic.NewGame();
+        GiveBoardFocus();
+        break;
     case FileExit:
         if (GameLogic.GameInProgress) {
             GameLogic.Response =
@@ -230,16 +240,34 @@ void frmMain::HelpMenuItem_Click(int Index)
 
 void frmMain::tmrScroll_Timer() { GameLogic.MarqueeTick(); }
 
-void frmMain::DrawCell(int Index, int Colour) { picBall[Index]->SetPicture(LoadCellPicture(Folders.Program, Colour)); }
+// Every game starts the keyboard player in the middle of the board, whence no cell is more
+// than eleven arrow keys away.
+void frmMain::GiveBoardFocus() { picBall[(Rows / 2) * Columns + Columns / 2 + 1]->setFocus(Qt::OtherFocusReason); }
+
+void frmMain::DrawCell(int Index, int Colour)
+{
+    picBall[Index]->SetColourCode(Colour);
+    picBall[Index]->SetPicture(LoadCellPicture(Folders.Program, Colour));
+    CellNameChanged(picBall[Index]);
+}
 
 void frmMain::SetToolTip(int Index, const std::string& Text)
 {
     picBall[Index]->setToolTip(QString::fromStdString(Text));
+    CellDescriptionChanged(picBall[Index]);
 }
 
-void frmMain::ShowHighlight(int Index) { Board->SetFrame(Index, true); }
+void frmMain::ShowHighlight(int Index)
+{
+    Board->SetFrame(Index, true);
+    CellFrameChanged(picBall[Index]);
+}
 
-void frmMain::HideHighlight(int Index) { Board->SetFrame(Index, false); }
+void frmMain::HideHighlight(int Index)
+{
+    Board->SetFrame(Index, false);
+    CellFrameChanged(picBall[Index]);
+}
 
 bool frmMain::HighlightShown(int Index) const { return Board->FrameShown(Index); }
 

@@ -89,6 +89,7 @@ private:
 
     void LayOut();
     void BuildMenus();
+    void GiveBoardFocus();
     void Form_Load();
     void OpenSoundDevice(SoundDevice& Device, std::string_view File);
 
