@@ -81,14 +81,17 @@ double ContrastWithBoard(Linear c)
     return std::max(a, b) / std::min(a, b);
 }
 
-// The rim: the ball's own colour lightened towards white just far enough to stand well off
-// the board, so even the darkest ball shows its outline and keeps its hue.
+// The rim: the ball's own hue at full strength, then lightened towards white just far enough
+// to stand well off the board, so even the darkest ball shows its outline in its own colour
+// (a dark purple ball gets a violet rim, not a grey one).
 Linear RimColour(Linear Base)
 {
     constexpr double RimContrast = 3.05;
-    Linear Rim = Base;
+    const double Peak = std::max({Base.R, Base.G, Base.B, 1e-6});
+    const Linear Vivid{Base.R / Peak, Base.G / Peak, Base.B / Peak};
+    Linear Rim = ContrastWithBoard(Base) >= RimContrast ? Base : Vivid;
     for (double t = 0; ContrastWithBoard(Rim) < RimContrast && t < 1; t += 0.01)
-        Rim = {Base.R + (1 - Base.R) * t, Base.G + (1 - Base.G) * t, Base.B + (1 - Base.B) * t};
+        Rim = {Vivid.R + (1 - Vivid.R) * t, Vivid.G + (1 - Vivid.G) * t, Vivid.B + (1 - Vivid.B) * t};
     return Rim;
 }
 

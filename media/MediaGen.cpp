@@ -53,8 +53,8 @@ struct Ball {
 // board by their light rims; the blue one's is wide, which lifts it clear of the purple in
 // greyscale while its body stays darker than the board.
 constexpr Ball Balls[] = {
-    {{7, 1, 16}, 0.10},  // purple
-    {{6, 27, 68}, 0.27},  // blue
+    {{7, 1, 16}, 0.095},  // purple
+    {{6, 27, 68}, 0.265},  // blue
     {{255, 248, 172}, 0.10},  // yellow
     {{24, 196, 166}, 0.10},  // green
     {{255, 22, 58}, 0.10},  // red
