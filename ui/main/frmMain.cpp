@@ -200,7 +200,10 @@ void frmMain::HelpMenuItem_Click(int Index)
 
 void frmMain::tmrScroll_Timer() { GameLogic.MarqueeTick(); }
 
-void frmMain::DrawCell(int Index, int Colour) { picBall[Index]->SetPicture(LoadCellPicture(Folders.Program, Colour)); }
+void frmMain::DrawCell(int Index, int Colour)
+{
+    picBall[Index]->SetPicture(Pictures.Picture(Folders.Program, Colour, picBall[Index]->devicePixelRatioF()));
+}
 
 void frmMain::SetToolTip(int Index, const std::string& Text)
 {
