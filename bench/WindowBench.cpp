@@ -116,7 +116,7 @@ public:
     {
         if (Kept[0].isNull())
             for (int Code = 0; Code <= 5; ++Code)
-                Kept[static_cast<std::size_t>(Code)] = LoadCellPicture(Folders().Program, Code);
+                Kept[static_cast<std::size_t>(Code)] = LoadCellPicture(Folders.Program, Code);
         picBall[Index]->SetPicture(Kept[static_cast<std::size_t>(Colour >= 1 && Colour <= 5 ? Colour : 0)]);
     }
 
