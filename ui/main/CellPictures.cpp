@@ -72,13 +72,19 @@ int CellPictures::RenderingScale(qreal DevicePixelRatio)
 
 QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, qreal DevicePixelRatio)
 {
+    if (Folder.native() != this->Folder.native()) {
+        this->Folder = Folder;
+        Files = {};
+    }
     const int Scale = RenderingScale(DevicePixelRatio);
+    const int Code = Colour >= 1 && Colour <= 5 ? Colour : 0;
     for (int Rendering = Scale; Rendering >= 1; Rendering = Rendering > 1 ? 1 : 0) {
-        const auto File = Folder / ScaledFile(BitmapFile(Colour), Rendering);
-        const auto Identity = IdentityOf(File);
+        Kept& Known = Files[static_cast<std::size_t>(Code * 4 + Rendering)];
+        if (Known.File.empty())
+            Known.File = Folder / ScaledFile(BitmapFile(Code), Rendering);
+        const auto Identity = IdentityOf(Known.File);
         if (!Identity)
             continue;
-        Kept& Known = Files[File];
         if (!(Known.Identity == *Identity) || !Known.Settled) {
             // File times tick coarsely: a file rewritten twice within one tick keeps the
             // same times. Only a file whose last change is a second old is trusted to show
@@ -87,15 +93,14 @@ QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, q
             const auto Changed = std::chrono::seconds(std::max(Identity->ChangedSeconds, Identity->ModifiedSeconds));
             Known.Settled = Now - Changed > std::chrono::seconds(2);
             Known.Identity = *Identity;
-            Known.Picture = ReadCellBitmap(File);
+            Known.Picture = ReadCellBitmap(Known.File);
             Known.Picture.setDevicePixelRatio(Rendering);
             ++Decoded;
         }
         if (!Known.Picture.isNull())
             return Known.Picture;
     }
-    const int Code = Colour >= 1 && Colour <= 5 ? Colour : 0;
-    QPixmap& StandIn = StandIns[Code * 4 + Scale];
+    QPixmap& StandIn = StandIns[static_cast<std::size_t>(Code * 4 + Scale)];
     if (StandIn.isNull())
         StandIn = DrawnCellPicture(Code, Scale);
     return StandIn;

@@ -6,8 +6,8 @@
 
 #include <QPixmap>
 
+#include <array>
 #include <filesystem>
-#include <map>
 
 namespace orbulon {
 
@@ -31,12 +31,14 @@ public:
 
 private:
     struct Kept {
+        std::filesystem::path File;  // made once: a draw only looks at it
         FileIdentity Identity;
         QPixmap Picture;  // null when the file is not a picture we can show
         bool Settled = false;  // the file's times will tell its next change
     };
-    std::map<std::filesystem::path, Kept> Files;
-    std::map<int, QPixmap> StandIns;  // by colour code and scale
+    std::filesystem::path Folder;  // the folder the kept pictures come from
+    std::array<Kept, 6 * 4> Files;  // by colour code and rendering scale
+    std::array<QPixmap, 6 * 4> StandIns;
     int Decoded = 0;
 };
 
