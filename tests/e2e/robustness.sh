@@ -5,6 +5,7 @@
 # stored scores byte for byte.
 # Usage: robustness.sh path/to/orbulon missing-marquee|missing-bitmap|missing-wave|table-is-a-folder|read-only-folder
 #        |table-is-a-pipe|lock-is-a-pipe|lock-is-endless|table-is-a-link|unreadable-table
+#        |fifo-wave|fifo-bitmap|wave-is-dev-zero|huge-bitmap|cut-bitmap
 set -uo pipefail
 
 program=$(readlink -f "$1")
@@ -54,6 +55,12 @@ case $case in
     lock-is-endless) ln -s /dev/zero "$game/$table_file.lock" ;;
     table-is-a-link) mv "$game/$table_file" "$work/linked-table"; ln -s "$work/linked-table" "$game/$table_file" ;;
     unreadable-table) ;;
+    # Special and oversized media: each must give a window in good time and bounded memory.
+    fifo-wave) rm "$game/$click_wave_file"; mkfifo "$game/$click_wave_file" ;;
+    fifo-bitmap) rm "$game/$red_bitmap_file"; mkfifo "$game/$red_bitmap_file" ;;
+    wave-is-dev-zero) rm "$game/$click_wave_file"; ln -s /dev/zero "$game/$click_wave_file" ;;
+    huge-bitmap) convert -size 4000x4000 xc:red "BMP3:$game/$red_bitmap_file" || fail "no large bitmap made" ;;
+    cut-bitmap) head -c 100 "$(dirname "$program")/$red_bitmap_file" >"$game/$red_bitmap_file" ;;
     *) echo "unknown case $case"; exit 2 ;;
 esac
 # A sanitizer build reads its suppression files as the player: give the player copies.
@@ -77,6 +84,7 @@ chmod 700 "$work/runtime"
 [ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
 
 start_xvfb
+started=$SECONDS
 
 (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${as_player[@]}" "$game/orbulon") \
@@ -84,6 +92,13 @@ start_xvfb
 game_pid=$!
 
 find_game_window
+# Whatever lies beside the program, the window comes up in good time and the memory stays
+# near that of a plain start (about 60 MiB; a sanitizer build needs several times that).
+# Before, a FIFO kept the window away for good and a link to /dev/zero ate gigabytes.
+waited=$((SECONDS - started))
+peak_kib=$(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status")
+[ "$waited" -le 15 ] || fail "the window took $waited s"
+[ "${peak_kib:-0}" -le $((400 * 1024)) ] || fail "peak memory $peak_kib KiB"
 green() { awk -v green="$score_text" '$2 == green { n++ } END { print n + 0 }' "$work/$1.txt"; }  # the score's segments
 
 new_game_by_keyboard

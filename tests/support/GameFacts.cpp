@@ -31,5 +31,7 @@ int main()
         Files += std::string(File) + ' ';
     std::printf("media_files='%s'\ntable_file='%.*s'\n", Files.c_str(), static_cast<int>(TableFile.size()),
                 TableFile.data());
+    std::printf("red_bitmap_file='%.*s' click_wave_file='%.*s'\n", static_cast<int>(BitmapFile(5).size()),
+                BitmapFile(5).data(), static_cast<int>(ClickWaveFile.size()), ClickWaveFile.data());
     return 0;
 }

@@ -4,7 +4,9 @@
 
 #include "GameFiles.h"
 #include "GameInfo.h"
+#include "MediaFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -59,10 +61,17 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder)
 {
     QIcon Icon;
     // An icon file holds several sizes; each one is read so the window manager can pick.
-    QImageReader Reader(ToQString(ProgramFolder / IconFile));
+    // Qt reads the checked bytes, never the file by its name, which might be a FIFO.
+    QBuffer Bytes;
+    if (auto File = ReadMediaFile(ProgramFolder / IconFile, MaxIconBytes))
+        Bytes.setData(*File);
+    Bytes.open(QIODevice::ReadOnly);
+    QImageReader Reader(&Bytes);
     for (int Image = 0; Image < std::max(1, Reader.imageCount()); ++Image) {
         if (Image > 0 && !Reader.jumpToImage(Image))
             break;
+        if (const QSize Size = Reader.size(); Size.width() > MaxPictureSide || Size.height() > MaxPictureSide)
+            continue;
         const QImage Picture = Reader.read();
         if (!Picture.isNull())
             Icon.addPixmap(QPixmap::fromImage(Picture));

@@ -81,8 +81,13 @@ void BallPicture::paintEvent(QPaintEvent*)
 {
     QPainter Painter(this);
     // A picture smaller than the cell leaves the blank cell's grey around it.
-    if (Shown.width() < width() || Shown.height() < height())
+    const QSizeF Size = Shown.deviceIndependentSize();
+    if (Size.width() < width() || Size.height() < height())
         Painter.fillRect(rect(), ToQColor(BoardBackground));
+    // A rendering denser than the screen (the 2x one on a screen of 1.5) is drawn smaller
+    // smoothly rather than by dropping pixels.
+    if (Shown.devicePixelRatio() != devicePixelRatioF())
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform);
     Painter.drawPixmap(0, 0, Shown);
 
     if (Surface.KeyboardInUse && hasFocus())

@@ -2,19 +2,54 @@
 // The pictures of the board's cells, read from their bitmap files.
 #pragma once
 
+#include "MediaFile.h"
+
 #include <QPixmap>
 
+#include <array>
 #include <filesystem>
-#include <string>
 
 namespace orbulon {
 
-// Reads the picture of a colour code from its file in Folder, every time it is asked:
-// nothing is cached. A missing or unreadable file gives a drawn stand-in (the blank
-// cell, or a plain ball of that colour), so the board stays playable.
+// The pictures of the cells, each showing what its bitmap file holds at the moment the
+// cell is drawn: a player who swaps a bitmap sees the new one at the next draw. Every draw
+// looks at the file once (one stat) and decodes it only when it is not the file decoded
+// last time; the decoded picture is shared by every cell of that colour.
+class CellPictures {
+public:
+    // The picture of a colour code for a cell drawn at DevicePixelRatio: the 2x or 3x
+    // rendering where the screen is that dense and the file exists, else the designed
+    // 20 x 20 file, else a drawn stand-in (the blank cell, or a plain ball of that colour).
+    // It is always drawn in 20 x 20 of the window's own pixels.
+    QPixmap Picture(const std::filesystem::path& Folder, int Colour, qreal DevicePixelRatio = 1.0);
+
+    // The rendering chosen for a screen of DevicePixelRatio: 1, 2 or 3.
+    static int RenderingScale(qreal DevicePixelRatio);
+
+    // How many times a file has been decoded, for the tests of the sharing.
+    int Decodes() const { return Decoded; }
+
+private:
+    struct Kept {
+        std::filesystem::path File;  // made once: a draw only looks at it
+        FileIdentity Identity;
+        QPixmap Picture;  // null when the file is not a picture we can show
+        bool Settled = false;  // the file's times will tell its next change
+    };
+    std::filesystem::path Folder;  // the folder the kept pictures come from
+    std::array<Kept, 6 * 4> Files;  // by colour code and rendering scale
+    std::array<QPixmap, 6 * 4> StandIns;
+    int Decoded = 0;
+};
+
+// Reads the picture of a colour code from its file in Folder once, without keeping it.
 QPixmap LoadCellPicture(const std::filesystem::path& Folder, int Colour);
 
-// The stand-in for a cell whose bitmap cannot be read.
-QPixmap DrawnCellPicture(int Colour);
+// Decodes a bitmap file of the board, or gives a null picture when it is missing, is not a
+// regular file, is damaged, is cut short or is larger than any cell could need.
+QPixmap ReadCellBitmap(const std::filesystem::path& File);
+
+// The stand-in for a cell whose bitmap cannot be read, drawn at Scale times the cell.
+QPixmap DrawnCellPicture(int Colour, int Scale = 1);
 
 }  // namespace orbulon

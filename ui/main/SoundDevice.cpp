@@ -3,9 +3,11 @@
 #include "SoundDevice.h"
 
 #include "GameWindows.h"
+#include "MediaFile.h"
 
 #include <QFile>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <algorithm>
@@ -17,12 +19,16 @@ SoundDevice::SoundDevice(QObject* Parent) : QObject(Parent)
 {
     Pacer.setSingleShot(true);
     connect(&Pacer, &QTimer::timeout, this, &SoundDevice::SoundNext);
+    Opener.setSingleShot(true);
+    connect(&Opener, &QTimer::timeout, this, &SoundDevice::OpenDevice);
 }
+
+SoundDevice::~SoundDevice() = default;
 
 int SoundDevice::Spacing(int Count)
 {
     // A pair of balls clicks twice, clearly apart; a large group buzzes briefly.
-    return std::clamp(900 / std::max(Count, 1), 8, 70);
+    return std::clamp(RattleLength / std::clamp(Count, 1, MaxRattlePlays), 20, 70);
 }
 
 void SoundDevice::Command(const std::string& Command)
@@ -38,58 +44,42 @@ void SoundDevice::Command(const std::string& Command)
     // "Prev" rewinds; every play here starts the sound from its beginning anyway.
 }
 
-namespace {
-
-std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Width)
-{
-    std::uint32_t Value = 0;
-    for (int Byte = Width - 1; Byte >= 0; --Byte)
-        Value = (Value << 8) | static_cast<unsigned char>(Bytes[At + Byte]);
-    return Value;
-}
-
-}  // namespace
-
 bool SoundDevice::PlayableWave(const std::filesystem::path& File)
 {
-    QFile Wave(ToQString(File));
     // A cue is a short sound; anything of many megabytes is not one of ours.
-    if (!Wave.open(QIODevice::ReadOnly) || Wave.size() > 16 * 1024 * 1024)
-        return false;
-    const QByteArray Bytes = Wave.readAll();
-    if (Bytes.size() < 12 || !Bytes.startsWith("RIFF") || Bytes.mid(8, 4) != "WAVE")
-        return false;
-
-    bool FormatFine = false;
-    for (qsizetype At = 12; At + 8 <= Bytes.size();) {
-        const QByteArray Id = Bytes.mid(At, 4);
-        const std::uint32_t Size = LittleEndian(Bytes, At + 4, 4);
-        const qsizetype Body = At + 8;
-        if (Size > static_cast<std::uint32_t>(Bytes.size() - Body))
-            return false;  // a chunk that runs past the end of the file
-        if (Id == "fmt ") {
-            if (Size < 16)
-                return false;
-            const auto Format = LittleEndian(Bytes, Body, 2);
-            const auto Channels = LittleEndian(Bytes, Body + 2, 2);
-            const auto Rate = LittleEndian(Bytes, Body + 4, 4);
-            const auto Bits = LittleEndian(Bytes, Body + 14, 2);
-            FormatFine = (Format == 1 || Format == 3) && Channels >= 1 && Channels <= 2 && Rate >= 4000 &&
-                Rate <= 192000 && (Format == 3 ? Bits == 32 : (Bits == 8 || Bits == 16 || Bits == 32));
-        } else if (Id == "data") {
-            return FormatFine && Size > 0;
-        }
-        At = Body + Size + (Size & 1);
-    }
-    return false;
+    const auto Bytes = ReadMediaFile(File, MaxWaveBytes);
+    return Bytes && PlayableWave(*Bytes);
 }
+
+bool SoundDevice::PlayableWave(const QByteArray& Bytes) { return WholeWave(Bytes); }
 
 void SoundDevice::Open()
 {
-    if (Effect || !PlayableWave(FileName))
+    if (Opened())
         return;
+    auto Bytes = ReadMediaFile(FileName, MaxWaveBytes);
+    if (!Bytes || !PlayableWave(*Bytes))
+        return;
+    Wave = std::move(*Bytes);
+    Opener.start(1000);
+}
+
+void SoundDevice::OpenDevice()
+{
+    Opener.stop();
+    if (Effect || Wave.isEmpty())
+        return;
+    // Qt's player opens the file by its name: it is given a private copy of the checked
+    // bytes, so whatever is laid beside the program afterwards never reaches it.
+    Copy = std::make_unique<QTemporaryDir>();
+    QFile Cue(Copy->filePath(QStringLiteral("cue.wav")));
+    if (!Copy->isValid() || !Cue.open(QIODevice::WriteOnly) || Cue.write(Wave) != Wave.size() || !Cue.flush()) {
+        Wave.clear();  // silent from now on
+        return;
+    }
+    Cue.close();
     Effect = new QSoundEffect(this);
-    Effect->setSource(QUrl::fromLocalFile(ToQString(FileName)));
+    Effect->setSource(QUrl::fromLocalFile(Cue.fileName()));
 }
 
 void SoundDevice::SoundNext()
@@ -98,7 +88,10 @@ void SoundDevice::SoundNext()
         Gap = Spacing(PlaysPending());
         BurstClock.start();
         BurstSounded = 0;
+        BurstAudible = std::min(PlaysPending(), MaxRattlePlays);
     }
+    if (!Effect && Opened())
+        OpenDevice();
     // The rattle keeps to its own clock: when the window was busy and a tick came
     // late, the plays that fell due meanwhile are counted and the sound restarts once.
     const auto Elapsed = static_cast<int>(BurstClock.elapsed());
@@ -107,10 +100,14 @@ void SoundDevice::SoundNext()
         Sounded += Due;
         BurstSounded += Due;
         if (Effect && Effect->status() != QSoundEffect::Error) {
-            Effect->stop();
+            // While the player still loads, a play waits for it; a stop would cancel that.
+            if (Effect->isLoaded())
+                Effect->stop();
             Effect->play();
         }
     }
+    if (BurstSounded >= BurstAudible)
+        Sounded = Requested;  // the plays beyond the rattle's length are dropped
     if (PlaysPending() > 0)
         Pacer.start(std::max(0, BurstSounded * Gap - Elapsed));
     else

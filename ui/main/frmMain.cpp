@@ -247,7 +247,7 @@ void frmMain::GiveBoardFocus() { picBall[(Rows / 2) * Columns + Columns / 2 + 1]
 void frmMain::DrawCell(int Index, int Colour)
 {
     picBall[Index]->SetColourCode(Colour);
-    picBall[Index]->SetPicture(LoadCellPicture(Folders.Program, Colour));
+    picBall[Index]->SetPicture(Pictures.Picture(Folders.Program, Colour, picBall[Index]->devicePixelRatioF()));
     CellNameChanged(picBall[Index]);
 }
 

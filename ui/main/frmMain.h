@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BoardSurface.h"
+#include "CellPictures.h"
 #include "GameWindows.h"
 #include "HighScoreRecord.h"
 #include "MessageBoxes.h"
@@ -45,6 +46,7 @@ public:
     QTimer tmrScroll;
     SoundDevice mmClick;
     SoundDevice mmClear;
+    CellPictures Pictures;  // the bitmaps as last decoded, shared by the cells
     // The menu items by their index; the separators are items too.
     enum FileMenuIndex { FileNew = 1, FileSeparator, FileExit };
     enum HelpMenuIndex { HelpHowToPlay = 1, HelpHint, HelpShowHighScores, HelpSeparator, HelpAbout };

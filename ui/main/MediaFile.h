@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading the pictures, sounds and icon beside the program without trusting what lies there.
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace orbulon {
+
+// The largest picture a cell or an icon may hold, in pixels a side. A cell is 20 x 20 and
+// its sharpest rendering 60 x 60; anything far beyond is not one of ours and would only
+// eat memory.
+inline constexpr int MaxPictureSide = 512;
+
+// The most bytes read of each kind of file: a 512 x 512 bitmap at 32 bits with its
+// headers, a cue of a few seconds, an icon of every usual size.
+inline constexpr qint64 MaxBitmapBytes = qint64{MaxPictureSide} * MaxPictureSide * 4 + 4096;
+inline constexpr qint64 MaxWaveBytes = qint64{4} * 1024 * 1024;
+inline constexpr qint64 MaxIconBytes = qint64{2} * 1024 * 1024;
+
+// The whole of File when it is a regular file (reached through links, as a packager may
+// lay them) of at most MaxBytes; nothing otherwise. A FIFO, a device or a socket is
+// refused at once, without waiting for a writer, and never read.
+std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint64 MaxBytes);
+
+// What tells one version of a file from another without reading it: one stat. A file
+// rewritten in place changes its times; one replaced by another changes its inode.
+struct FileIdentity {
+    std::uint64_t Device = 0, Inode = 0;
+    std::int64_t Size = 0, ModifiedSeconds = 0, ModifiedNanoseconds = 0, ChangedSeconds = 0, ChangedNanoseconds = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& File);
+
+// Whether Bytes hold a whole uncompressed or run-length BMP of at most MaxPictureSide a
+// side: every byte its headers promise is there, so Qt never decodes past the end.
+bool WholeBitmap(const QByteArray& Bytes);
+
+// Whether Bytes hold a wave file that the sound layer can play: plain PCM or floating-point
+// samples with a whole format and data chunk.
+bool WholeWave(const QByteArray& Bytes);
+
+}  // namespace orbulon
