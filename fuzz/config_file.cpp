@@ -6,18 +6,8 @@
 #include "HighScoreTable.h"
 #include "TextCodec.h"
 
-#include <cstddef>
-#include <cstdint>
-
 using namespace orbulon;
 using namespace orbulon::fuzz;
-
-namespace {
-
-// The game's best possible score, the one most likely to enter any table.
-constexpr std::int16_t BestScore = 17292;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {

@@ -9,24 +9,10 @@
 #include "RecordingPrompts.h"
 #include "TextCodec.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <fstream>
-#include <iterator>
-
 using namespace orbulon;
 using namespace orbulon::fuzz;
 
 namespace {
-
-// The game's best possible score, the one most likely to enter any table.
-constexpr std::int16_t BestScore = 17292;
-
-std::string ReadAll(const std::filesystem::path& Path)
-{
-    std::ifstream File(Path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
-}
 
 bool SameTable(const HighScoreTable& Table, const HighScoreRecord& Record)
 {
@@ -45,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     std::error_code Error;
     std::filesystem::remove_all(User, Error);
     std::filesystem::create_directories(Program);
-    WriteFile(Program / TableFile, Bytes);
+    WriteBytes(Program / TableFile, Bytes);
 
     HighScoreRecord Record(Program, User);
     Record.LoadHighScores();
@@ -62,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     FUZZ_CHECK(Name == "Fuzz");
     FUZZ_CHECK(SameTable(Expected, Record));
     FUZZ_CHECK(Record.TablePath() == Program / TableFile);
-    const std::string Stored = ReadAll(Program / TableFile);
+    const std::string Stored = ReadBytes(Program / TableFile);
     if (Rank == 0)
         FUZZ_CHECK(Stored == Bytes);  // byte for byte as it was
     else
