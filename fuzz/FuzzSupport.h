@@ -22,7 +22,7 @@ using test::WriteBytes;
     std::fprintf(stderr, "%s:%d: check failed: %s\n", File, Line, Condition);
     std::abort();
 }
-#define FUZZ_CHECK(Condition) ((Condition) ? void() : orbulon::fuzz::CheckFailed(__FILE__, __LINE__, #Condition))
+#define FUZZ_CHECK(...) ((__VA_ARGS__) ? void() : orbulon::fuzz::CheckFailed(__FILE__, __LINE__, #__VA_ARGS__))
 
 // One folder per fuzzing process, standing in for the program's folder; removed at exit.
 inline const std::filesystem::path& ScratchFolder()
