@@ -15,11 +15,10 @@ void ExpectSettled(const Table& T)
     const auto& Board = T.Game.BallColour;
     for (int Cell = 1; Cell <= Cells; ++Cell) {
         ASSERT_EQ(T.View.Picture[Cell], Board[Cell]) << "cell " << Cell << " shows stale";
-        if (Cell > Columns)
-            ASSERT_TRUE(Board[Cell] == Empty || Board[Cell - Columns] != Empty) << "a ball floats at cell " << Cell;
-        else if (Cell > 1)
-            ASSERT_TRUE(Board[Cell] != Empty || Board[Cell - 1] == Empty)
-                << "empty column " << Cell << " right of a ball";
+        ASSERT_TRUE(Cell <= Columns || Board[Cell] == Empty || Board[Cell - Columns] != Empty)
+            << "a ball floats at cell " << Cell;
+        ASSERT_TRUE(Cell > Columns || Cell == 1 || Board[Cell] != Empty || Board[Cell - 1] == Empty)
+            << "empty column " << Cell << " right of a ball";
     }
 }
 
