@@ -117,12 +117,7 @@ TEST(Census, CountsEveryColourAndTheBlanksInTheGamesOwnWords)
     T.Game.BallColour[2] = T.Game.BallColour[3] = Purple;
     T.Game.BallColour[4] = Blue;
     EXPECT_EQ(T.Game.CensusText(),
-              "There are:\r\r"
-              "Purple: 2\r"
-              "Blue:    1\r"
-              "Yellow: 0\r"
-              "Green:  128\r"
-              "Red:     0\r\r"
+              "There are:\r\rPurple: 2\rBlue:    1\rYellow: 0\rGreen:  128\rRed:     0\r\r"
               "There are 1 Blanks at the moment.     ");
 }
 

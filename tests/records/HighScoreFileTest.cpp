@@ -29,7 +29,6 @@ const auto ReadOnlyFolder =
 const std::string SaveFailed = "MsgBox [Orbulon!] Sorry, your score could not be saved.     ";
 const std::string Unreadable =
     "MsgBox [Orbulon!] Sorry, the high-score table could not be read, so your score was not saved.     ";
-using Clock = std::chrono::steady_clock;
 
 class HighScoreStep : public testing::Test {
 protected:
@@ -238,10 +237,10 @@ TEST_F(DamagedTable, LinksPipesAndDevicesBesideTheProgramNeitherHangNorTakeTheTa
         const bool Linked = fs::is_symlink(fs::symlink_status(Table));
         HighScoreRecord Fresh(Program, User);
         Ui.Said.clear();
-        const auto Start = Clock::now();
+        const auto Start = std::chrono::steady_clock::now();
         Ui.Answer = "Ann";
         Fresh.RecordHighScore(1000, PlayerName, Ui);
-        EXPECT_LT(Clock::now() - Start, std::chrono::seconds(2)) << Case;
+        EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(2)) << Case;
         EXPECT_NE(Ui.Said.back(), SaveFailed) << Case;
         const Strings Kept = PlainLines(Fresh.TablePath());
         EXPECT_EQ(std::count(Kept.begin(), Kept.end(), "01000Ann"), 1) << Case;
