@@ -10,7 +10,7 @@
 namespace orbulon::test {
 namespace {
 
-TEST(Deal, EachFifthOfTheFractionsIsOneColourAndOddFractionsStillDealABall)
+TEST(Deal, EveryFractionEvenAnOddOneDealsTheColourOfItsFifth)
 {
     for (int Fifth = 1; Fifth <= 4; ++Fifth) {
         const float Edge = static_cast<float>(Fifth) / 5.0f;
@@ -87,7 +87,7 @@ std::vector<std::string> Ticks(const std::string& Text, int n)
     return Shown;
 }
 
-TEST(Marquee, ShowsWindowsOfEightAndStartsAgainBeforeTheLastLetter)
+TEST(Marquee, ScrollsAWindowOfEightThatStartsAgainBeforeTheLastLetter)
 {
     EXPECT_EQ(Ticks("ABCDEFGHIJ", 10),
               (std::vector<std::string>{"ABCDEFGH", "BCDEFGHI", "CDEFGHIJ", "DEFGHIJ", "EFGHIJ", "FGHIJ", "GHIJ", "HIJ",

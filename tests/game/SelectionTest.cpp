@@ -18,7 +18,7 @@ std::set<int> FramedCells(const FakeView& View)
     return Framed;
 }
 
-TEST(Neighbours, RowEndsDoNotJoinAndCornersReachOnlyTwo)
+TEST(Neighbours, OnlyBallsSideBySideInARowOrColumnJoin)
 {
     for (auto [a, b] : {std::pair{11, 12}, {22, 23}, {121, 122}}) {
         auto T = WithRed({a, b});
@@ -59,7 +59,7 @@ TEST(SelectGroup, FramesWindingGroupsWhole)
     }
 }
 
-TEST(SelectGroup, EachBallOfTheGroupClicksOnceAndShowsTheGroupsPoints)
+TEST(SelectGroup, ASelectedGroupShowsItsPointsAfterOneClickPerBall)
 {
     // Four balls, and a lone ball (with points left over from an earlier group) that shows nothing.
     for (const auto& [RedCells, Points] : {std::pair<std::set<int>, int>{{60, 71, 72, 73}, 12}, {{60}, 0}}) {

@@ -52,7 +52,7 @@ using DamagedTable = HighScoreStep;  // the same game's end, when the table cann
 
 }  // namespace
 
-TEST_F(HighScoreStep, NewBestIsAnnouncedBeforeTheTableIsRewrittenAndEqualScoresEnterBelowQuietly)
+TEST_F(HighScoreStep, EachScoreEntersBelowItsEqualsWithOnlyANewBestAnnouncedBeforeTheRewrite)
 {
     const std::string Before = ReadBytes(Table);
     std::string SeenWhileOpen;
@@ -71,7 +71,7 @@ TEST_F(HighScoreStep, NewBestIsAnnouncedBeforeTheTableIsRewrittenAndEqualScoresE
     EXPECT_EQ(Record.HighNames[4], "42");
 }
 
-TEST_F(HighScoreStep, CancelledPromptRecordsAnEmptyNameAndAScoreThatEntersNowhereTouchesNothing)
+TEST_F(HighScoreStep, TheFileIsRewrittenOnlyWhenAScoreEntersEvenUnderAnEmptyName)
 {
     EXPECT_EQ(Finish(700, "")[2], "00700");
     // Any rewrite would drop this tail, so the bytes show whether the file was left alone.
@@ -82,7 +82,7 @@ TEST_F(HighScoreStep, CancelledPromptRecordsAnEmptyNameAndAScoreThatEntersNowher
     EXPECT_EQ(ReadBytes(Table), Before);
 }
 
-TEST_F(HighScoreStep, TwoCopiesFinishingTogetherBothKeepTheirScoresAndOnlyTheBestIsAnnounced)
+TEST_F(HighScoreStep, TwoCopiesFinishingTogetherKeepBothScoresWithOnlyTheTrueBestAnnounced)
 {
     // The other copy finishes with a new best while this one's name prompt is open: this one
     // beat the table it first read, but not the one under the lock, so it is not announced.
@@ -117,7 +117,7 @@ TEST_F(HighScoreStep, ACopyStalledInsideItsSaveLongerThanAnyShortWaitLosesNoScor
     EXPECT_EQ(PlainLines(Table), (Strings{"01200Orbulon", "01000Me", "00900Rosie Red", "00800Slow", "00600Bluebell"}));
 }
 
-TEST_F(DamagedTable, MissingShortJunkOrHugeFilesOrAFolderReadSensiblyAndTheNextScoreWritesFiveLines)
+TEST_F(DamagedTable, AnyMissingJunkOrHugeTableReadsSensiblyThenIsRewrittenWhole)
 {
     fs::remove(Table);
     EXPECT_EQ(Finish(5, "Ann"), AnnAlone);
@@ -154,7 +154,7 @@ TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenO
     });
 }
 
-TEST_F(DamagedTable, UnreadableTableIsNeitherWrittenOverNorHiddenAndThePlayerIsTold)
+TEST_F(DamagedTable, AnUnreadableTableIsLeftInPlaceWithThePlayerTold)
 {
     // Writable but not readable, by the owner and by the unprivileged user alike.
     fs::permissions(Program, fs::perms::all);
@@ -168,7 +168,7 @@ TEST_F(DamagedTable, UnreadableTableIsNeitherWrittenOverNorHiddenAndThePlayerIsT
     EXPECT_EQ(PlainLines(Table), Shipped);
 }
 
-TEST_F(DamagedTable, FailedWriteKeepsTheOldTableAndTellsThePlayerOnce)
+TEST_F(DamagedTable, AFailedWriteKeepsTheOldTableWithOneMessage)
 {
     WriteBytes(Temp.Path / "file", "");
     fs::permissions(Program, ReadOnlyFolder);

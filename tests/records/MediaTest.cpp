@@ -199,7 +199,7 @@ TEST(GeneratedMedia, SoundsAreShortMonoWaves)
     }
 }
 
-TEST(MarqueeFile, ShippedLineIsPrintableAndOnlyTheFirstLineOfAnyFileIsShown)
+TEST(MarqueeFile, ShowsOnlyTheFirstLineOfAnyFileAndShipsAPrintableOne)
 {
     const std::string Shipped = ReadMarqueeText(Bin / MarqueeFile);
     EXPECT_EQ(ReadBytes(Bin / MarqueeFile), ScrambleText(Shipped) + "\r\n");
