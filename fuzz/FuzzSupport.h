@@ -4,23 +4,25 @@
 
 #include "TempFolder.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <string>
 #include <string_view>
 
 namespace orbulon::fuzz {
 
+using test::ReadBytes;
+using test::WriteBytes;
+
 // A broken promise of the readers is a finding like any crash: report it and stop.
-#define FUZZ_CHECK(Condition)                                                                                          \
-    do {                                                                                                               \
-        if (!(Condition)) {                                                                                            \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #Condition);                         \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (false)
+[[noreturn]] inline void CheckFailed(const char* File, int Line, const char* Condition)
+{
+    std::fprintf(stderr, "%s:%d: check failed: %s\n", File, Line, Condition);
+    std::abort();
+}
+#define FUZZ_CHECK(...) ((__VA_ARGS__) ? void() : orbulon::fuzz::CheckFailed(__FILE__, __LINE__, #__VA_ARGS__))
 
 // One folder per fuzzing process, standing in for the program's folder; removed at exit.
 inline const std::filesystem::path& ScratchFolder()
@@ -29,13 +31,9 @@ inline const std::filesystem::path& ScratchFolder()
     return Folder.Path;
 }
 
-inline void WriteFile(const std::filesystem::path& Path, std::string_view Bytes)
-{
-    std::ofstream File(Path, std::ios::binary | std::ios::trunc);
-    File.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-    FUZZ_CHECK(File.good());
-}
-
 inline bool HasLineBreak(std::string_view Text) { return Text.find_first_of("\r\n") != std::string_view::npos; }
+
+// The game's best possible score, the one most likely to enter any table.
+inline constexpr std::int16_t BestScore = 17292;
 
 }  // namespace orbulon::fuzz

@@ -1,54 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the reading of "Config.cfg" from its bytes: any bytes, any line ends, any length.
-// Whatever the file holds, every rank reads as a score and a name, and the table written
-// back reads as the same table.
+// Fuzzes "Config.cfg", from its bytes and on disk: any bytes, any line ends, any length. Whatever
+// the file holds, every rank reads as a score and a name, a new best keeps every entry the loader
+// could read, and a score that does not enter leaves the file byte for byte as it was.
 #include "FuzzSupport.h"
+#include "GameFiles.h"
+#include "HighScoreRecord.h"
 #include "HighScoreTable.h"
+#include "RecordingPrompts.h"
 #include "TextCodec.h"
-
-#include <cstddef>
-#include <cstdint>
 
 using namespace orbulon;
 using namespace orbulon::fuzz;
 
-namespace {
-
-// The game's best possible score, the one most likely to enter any table.
-constexpr std::int16_t BestScore = 17292;
-
-}  // namespace
+static bool operator==(const HighScoreTable& a, const HighScoreTable& b)
+{
+    return a.Scores == b.Scores && a.Names == b.Names;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     const std::string_view Bytes(reinterpret_cast<const char*>(Data), Size);
 
+    // The real file in the program's folder, with no table in the player's folder yet.
+    const auto Program = ScratchFolder() / "program", User = ScratchFolder() / "user";
+    std::error_code Error;
+    std::filesystem::remove_all(User, Error);
+    WriteBytes(Program / TableFile, Bytes);
+    HighScoreRecord Record(Program, User);
+    Record.LoadHighScores();
+    const HighScoreTable Table = {Record.HighScores, Record.HighNames};
+    FUZZ_CHECK(Table == ParseHighScoreTable(Bytes.substr(0, MaxTableBytes)));
+
     // Every rank gets a score the game can hold and a name as it would store it.
-    const HighScoreTable Table = ParseHighScoreTable(Bytes);
-    for (int Rank = 1; Rank <= TableRanks; ++Rank) {
-        FUZZ_CHECK(Table.Scores[Rank] >= 0);
-        FUZZ_CHECK(StoredName(Table.Names[Rank]) == Table.Names[Rank]);
-    }
+    for (int Rank = 1; Rank <= TableRanks; ++Rank)
+        FUZZ_CHECK(Table.Scores[Rank] >= 0 && StoredName(Table.Names[Rank]) == Table.Names[Rank]);
 
     // Written out, the table is five clean lines that read back as the same table.
     const std::string Rewritten = FormatHighScoreTable(Table);
-    const HighScoreTable Again = ParseHighScoreTable(Rewritten);
-    FUZZ_CHECK(Again.Scores == Table.Scores && Again.Names == Table.Names);
+    FUZZ_CHECK(ParseHighScoreTable(Rewritten) == Table);
     std::size_t Lines = 0;
     for (std::size_t At = 0; (At = Rewritten.find("\r\n", At)) != std::string::npos; At += 2)
         ++Lines;
-    FUZZ_CHECK(Lines == TableRanks);
-    FUZZ_CHECK(Rewritten.find_first_of("\r\n") == Rewritten.find("\r\n"));
+    FUZZ_CHECK(Lines == TableRanks && Rewritten.find_first_of("\r\n") == Rewritten.find("\r\n"));
 
-    // A new best score keeps every entry it does not push off the table.
-    HighScoreTable Placed = Table;
-    const int Rank = PlaceScore(Placed, BestScore, "Fuzz");
+    // The best score a game can make enters unless the file claims better, pushing the entries
+    // below it down one rank in order.
+    HighScoreTable Expected = Table;
+    const int Rank = PlaceScore(Expected, BestScore, "Fuzz");
     FUZZ_CHECK(Rank >= 0 && Rank <= TableRanks);
-    for (int From = 1, To = 1; To <= TableRanks; ++To) {
-        if (To == Rank)
-            continue;
-        FUZZ_CHECK(Placed.Scores[To] == Table.Scores[From] && Placed.Names[To] == Table.Names[From]);
-        ++From;
+    for (int To = 1; To <= TableRanks; ++To) {
+        const int From = Rank != 0 && To > Rank ? To - 1 : To;
+        FUZZ_CHECK(To == Rank ||
+                   (Expected.Scores[To] == Table.Scores[From] && Expected.Names[To] == Table.Names[From]));
     }
+
+    // The game's end writes that table, whole, where it found the file, or leaves the file alone.
+    std::string Name = "Player 1";
+    test::RecordingPrompts Ui;  // the player at the end of a game: types a name, reads the messages
+    Ui.Answer = "Fuzz";
+    Record.RecordHighScore(BestScore, Name, Ui);
+    FUZZ_CHECK(Name == "Fuzz" && Record.TablePath() == Program / TableFile);
+    FUZZ_CHECK(Expected == HighScoreTable{Record.HighScores, Record.HighNames});
+    FUZZ_CHECK(ReadBytes(Program / TableFile) == (Rank == 0 ? std::string(Bytes) : FormatHighScoreTable(Expected)));
+    HighScoreRecord Reread(Program, User);
+    Reread.LoadHighScores();
+    FUZZ_CHECK(Expected == HighScoreTable{Reread.HighScores, Reread.HighNames});
     return 0;
 }

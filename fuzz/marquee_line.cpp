@@ -5,9 +5,6 @@
 #include "GameFiles.h"
 #include "Scramble.h"
 
-#include <cstddef>
-#include <cstdint>
-
 using namespace orbulon;
 using namespace orbulon::fuzz;
 
@@ -38,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     FUZZ_CHECK(ScrambleText(Plain) == Line);
 
     // The real file: the same line, cut to the longest line the marquee can hold.
-    WriteFile(ScratchFolder() / MarqueeFile, Bytes);
+    WriteBytes(ScratchFolder() / MarqueeFile, Bytes);
     const std::string Marquee = ReadMarqueeText(ScratchFolder() / MarqueeFile);
     FUZZ_CHECK(Marquee == Plain.substr(0, MaxLineLength));
     return 0;

@@ -7,9 +7,6 @@
 #include "Scramble.h"
 #include "TextCodec.h"
 
-#include <cstddef>
-#include <cstdint>
-
 using namespace orbulon;
 using namespace orbulon::fuzz;
 

@@ -10,7 +10,7 @@
 namespace orbulon::test {
 namespace {
 
-TEST(Deal, EachFifthOfTheFractionsIsOneColourAndOddFractionsStillDealABall)
+TEST(Deal, EveryFractionEvenAnOddOneDealsTheColourOfItsFifth)
 {
     for (int Fifth = 1; Fifth <= 4; ++Fifth) {
         const float Edge = static_cast<float>(Fifth) / 5.0f;
@@ -37,14 +37,11 @@ TEST(Deal, EveryNewGameDealsTheSeedsOwnBoard)
     for (int Game = 1; Game <= 2; ++Game) {
         T.Game.NewGame();
         std::string Dealt;
-        for (int i = 1; i <= Cells; ++i) {
-            Dealt += static_cast<char>('0' + T.Game.BallColour[i]);
-            ASSERT_EQ(T.View.Picture[i], T.Game.BallColour[i]);
-        }
-        std::string Expected;
-        for (int Row = Rows - 1; Row >= 0; --Row)
-            Expected += Pinned[Row];
-        EXPECT_EQ(Dealt, Expected) << "game " << Game;
+        for (int i = 1; i <= Cells; ++i)
+            Dealt += static_cast<char>('0' + T.View.Picture[i]);
+        for (int Row = 0; Row < Rows; ++Row)
+            EXPECT_EQ(Dealt.substr(static_cast<std::size_t>((Rows - 1 - Row) * Columns), Columns), Pinned[Row])
+                << "game " << Game << ", row " << Row + 1;
     }
     EXPECT_NE(Other.Game.BallColour, T.Game.BallColour);
 }
@@ -55,24 +52,18 @@ TEST(NewGame, DuringStartUpLeavesTheGameIdle)
     T.Game.GameInProgress = T.View.Hint = false;
     T.Game.StartingUp = true;
     T.Game.NewGame();
-    EXPECT_FALSE(T.Game.StartingUp);
-    EXPECT_FALSE(T.Game.GameInProgress);
-    EXPECT_FALSE(T.View.Hint);
+    EXPECT_FALSE(T.Game.StartingUp || T.Game.GameInProgress || T.View.Hint);
     EXPECT_EQ(T.View.ScoreText, "");
     EXPECT_EQ(T.View.Alignment, ScoreAlignment::Left);
 }
 
 TEST(NewGame, MidGameDropsTheSelectionAndShowsZeroCentred)
 {
-    auto Board = QuietBoard();
-    Board[1] = Board[2] = Red;
-    Table T(Board);
+    auto T = WithRed({1, 2});
     T.Game.Score = 500;
     T.Game.picBall_Click(1);
     T.Game.NewGame();
-    EXPECT_EQ(T.Game.Score, 0);
-    EXPECT_FALSE(T.Game.GroupSelected);
-    EXPECT_EQ(T.View.FramesShown(), 0);
+    EXPECT_FALSE(T.Game.GroupSelected || T.View.FramesShown());
     EXPECT_EQ(T.View.Tip[1], "");
     EXPECT_EQ(T.View.ScoreText, "0");
     EXPECT_EQ(T.View.Alignment, ScoreAlignment::Centre);
@@ -96,7 +87,7 @@ std::vector<std::string> Ticks(const std::string& Text, int n)
     return Shown;
 }
 
-TEST(Marquee, ShowsWindowsOfEightAndStartsAgainBeforeTheLastLetter)
+TEST(Marquee, ScrollsAWindowOfEightThatStartsAgainBeforeTheLastLetter)
 {
     EXPECT_EQ(Ticks("ABCDEFGHIJ", 10),
               (std::vector<std::string>{"ABCDEFGH", "BCDEFGHI", "CDEFGHIJ", "DEFGHIJ", "EFGHIJ", "FGHIJ", "GHIJ", "HIJ",
@@ -126,12 +117,7 @@ TEST(Census, CountsEveryColourAndTheBlanksInTheGamesOwnWords)
     T.Game.BallColour[2] = T.Game.BallColour[3] = Purple;
     T.Game.BallColour[4] = Blue;
     EXPECT_EQ(T.Game.CensusText(),
-              "There are:\r\r"
-              "Purple: 2\r"
-              "Blue:    1\r"
-              "Yellow: 0\r"
-              "Green:  128\r"
-              "Red:     0\r\r"
+              "There are:\r\rPurple: 2\rBlue:    1\rYellow: 0\rGreen:  128\rRed:     0\r\r"
               "There are 1 Blanks at the moment.     ");
 }
 

@@ -18,15 +18,7 @@ std::set<int> FramedCells(const FakeView& View)
     return Framed;
 }
 
-Table WithRed(const std::set<int>& RedCells)
-{
-    auto Board = QuietBoard();
-    for (int Cell : RedCells)
-        Board[Cell] = Red;
-    return Table(Board);
-}
-
-TEST(Neighbours, RowEndsDoNotJoinAndCornersReachOnlyTwo)
+TEST(Neighbours, OnlyBallsSideBySideInARowOrColumnJoin)
 {
     for (auto [a, b] : {std::pair{11, 12}, {22, 23}, {121, 122}}) {
         auto T = WithRed({a, b});
@@ -67,28 +59,22 @@ TEST(SelectGroup, FramesWindingGroupsWhole)
     }
 }
 
-TEST(SelectGroup, PlaysTheClickCueOncePerBallAndShowsThePointsOnTheGroupOnly)
+TEST(SelectGroup, ASelectedGroupShowsItsPointsAfterOneClickPerBall)
 {
-    auto T = WithRed({60, 71, 72, 73});
-    T.Game.SelectGroup(71);
-    ASSERT_EQ(T.View.Sounds.size(), 8u);
-    for (std::size_t k = 0; k < T.View.Sounds.size(); ++k)
-        EXPECT_EQ(T.View.Sounds[k], std::pair(SoundCue::Click, std::string(k % 2 ? "Prev" : "Play")));
-    EXPECT_EQ(T.Game.GroupPoints, 12);
-    for (int i = 1; i <= Cells; ++i)
-        EXPECT_EQ(T.View.Tip[i], T.View.Frame[i] ? " 12 " : "") << i;
-}
-
-TEST(SelectGroup, AnIsolatedBallShowsNothingAndPlaysNothing)
-{
-    auto T = WithRed({60});
-    T.Game.GroupPoints = 30;  // left over from an earlier group
-    T.Game.SelectGroup(60);
-    EXPECT_EQ(T.View.FramesShown(), 0);
-    EXPECT_TRUE(T.View.Sounds.empty());
-    EXPECT_FALSE(T.Game.GroupSelected);
-    EXPECT_EQ(T.Game.GroupPoints, 0);
-    EXPECT_EQ(T.View.Tip[60], "");
+    // Four balls, and a lone ball (with points left over from an earlier group) that shows nothing.
+    for (const auto& [RedCells, Points] : {std::pair<std::set<int>, int>{{60, 71, 72, 73}, 12}, {{60}, 0}}) {
+        auto T = WithRed(RedCells);
+        T.Game.GroupPoints = 30;
+        T.Game.SelectGroup(60);
+        const std::size_t Clicks = Points ? RedCells.size() : 0;
+        ASSERT_EQ(T.View.Sounds.size(), 2 * Clicks);
+        for (std::size_t k = 0; k < T.View.Sounds.size(); ++k)
+            EXPECT_EQ(T.View.Sounds[k], std::pair(SoundCue::Click, std::string(k % 2 ? "Prev" : "Play")));
+        EXPECT_EQ(T.Game.GroupPoints, Points);
+        EXPECT_EQ(T.View.FramesShown(), static_cast<int>(Clicks));
+        for (int i = 1; i <= Cells; ++i)
+            EXPECT_EQ(T.View.Tip[i], T.View.Frame[i] ? " 12 " : "") << i;
+    }
 }
 
 }  // namespace

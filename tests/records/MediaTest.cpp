@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The media our generator puts beside the program decode as the game will read them, and
 // the marquee line is read from any "String.cfg".
+#include "BoardLayout.h"
 #include "DataFiles.h"
 #include "GameFiles.h"
 #include "HighScoreTable.h"
 #include "RecordsTestSupport.h"
+#include "modGeneral.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -17,20 +19,20 @@
 using namespace orbulon;
 
 const fs::path Bin = ORBULON_TEST_BIN_DIR;
-static QString In(const char* File) { return QString::fromStdString((Bin / File).string()); }
+static QString In(std::string_view File) { return QString::fromStdString((Bin / File).string()); }
 
 namespace {
 
-using Colour = std::array<double, 3>;  // linear-light R, G, B
+using Colour = std::array<double, 3>;  // R, G, B: stored 0..255, or linear light 0..1
 
-Colour ToLinear(const std::array<double, 3>& Srgb)
+Colour Stored(QRgb p) { return {1.0 * qRed(p), 1.0 * qGreen(p), 1.0 * qBlue(p)}; }
+
+Colour ToLinear(const Colour& Srgb)
 {
-    Colour c;
-    for (int i = 0; i < 3; ++i) {
-        const double v = Srgb[i] / 255;
-        c[i] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    }
-    return c;
+    const auto Linear = [](double v) {
+        return v <= 10.31475 ? v / 255 / 12.92 : std::pow((v / 255 + 0.055) / 1.055, 2.4);
+    };
+    return {Linear(Srgb[0]), Linear(Srgb[1]), Linear(Srgb[2])};
 }
 
 double Luminance(const Colour& c) { return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]; }
@@ -45,39 +47,34 @@ double Contrast(const Colour& a, const Colour& b)
 Colour Lab(const Colour& c)
 {
     const auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
-    const double fx = f((0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2]) / 0.95047);
-    const double fy = f(Luminance(c));
-    const double fz = f((0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]) / 1.08883);
+    const double fx = f((0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2]) / 0.95047), fy = f(Luminance(c)),
+                 fz = f((0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]) / 1.08883);
     return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
 }
 
 // CIEDE2000, as Sharma, Wu and Dalal (2005) set it out.
 double DeltaE2000(const Colour& Lab1, const Colour& Lab2)
 {
-    constexpr double Pi = 3.14159265358979323846, Deg = Pi / 180;
-    const auto Pow7 = [](double x) { return std::pow(x, 7); };
-    const double Cbar = (std::hypot(Lab1[1], Lab1[2]) + std::hypot(Lab2[1], Lab2[2])) / 2;
-    const double G = 0.5 * (1 - std::sqrt(Pow7(Cbar) / (Pow7(Cbar) + Pow7(25))));
+    constexpr double Deg = 3.14159265358979323846 / 180;
+    const auto Weight = [](double C) { return std::sqrt(std::pow(C, 7) / (std::pow(C, 7) + std::pow(25, 7))); };
+    const double G = 0.5 * (1 - Weight((std::hypot(Lab1[1], Lab1[2]) + std::hypot(Lab2[1], Lab2[2])) / 2));
     const double a1 = Lab1[1] * (1 + G), a2 = Lab2[1] * (1 + G);
     const double C1 = std::hypot(a1, Lab1[2]), C2 = std::hypot(a2, Lab2[2]);
     const auto Hue = [&](double a, double b) {
         return a == 0 && b == 0 ? 0 : std::fmod(std::atan2(b, a) / Deg + 360, 360);
     };
     const double h1 = Hue(a1, Lab1[2]), h2 = Hue(a2, Lab2[2]);
-    double dh = C1 * C2 == 0 ? 0 : h2 - h1;
+    double dh = C1 * C2 == 0 ? 0 : h2 - h1, hbar = h1 + h2;
     dh += dh > 180 ? -360 : dh < -180 ? 360 : 0;
-    double hbar = h1 + h2;
     if (C1 * C2 != 0)
         hbar = std::abs(h1 - h2) <= 180 ? hbar / 2 : hbar < 360 ? (hbar + 360) / 2 : (hbar - 360) / 2;
-    const double Lbar = (Lab1[0] + Lab2[0]) / 2, Cpbar = (C1 + C2) / 2;
+    const double L50 = (Lab1[0] + Lab2[0]) / 2 - 50, Cpbar = (C1 + C2) / 2;
     const double T = 1 - 0.17 * std::cos((hbar - 30) * Deg) + 0.24 * std::cos(2 * hbar * Deg) +
         0.32 * std::cos((3 * hbar + 6) * Deg) - 0.20 * std::cos((4 * hbar - 63) * Deg);
-    const double SL = 1 + 0.015 * (Lbar - 50) * (Lbar - 50) / std::sqrt(20 + (Lbar - 50) * (Lbar - 50));
-    const double SC = 1 + 0.045 * Cpbar, SH = 1 + 0.015 * Cpbar * T;
-    const double RT = -std::sin(60 * std::exp(-std::pow((hbar - 275) / 25, 2)) * Deg) * 2 *
-        std::sqrt(Pow7(Cpbar) / (Pow7(Cpbar) + Pow7(25)));
-    const double dL = (Lab2[0] - Lab1[0]) / SL, dC = (C2 - C1) / SC;
-    const double dH = 2 * std::sqrt(C1 * C2) * std::sin(dh / 2 * Deg) / SH;
+    const double RT = -2 * std::sin(60 * std::exp(-std::pow((hbar - 275) / 25, 2)) * Deg) * Weight(Cpbar);
+    const double dL = (Lab2[0] - Lab1[0]) / (1 + 0.015 * L50 * L50 / std::sqrt(20 + L50 * L50));
+    const double dC = (C2 - C1) / (1 + 0.045 * Cpbar);
+    const double dH = 2 * std::sqrt(C1 * C2) * std::sin(dh / 2 * Deg) / (1 + 0.015 * Cpbar * T);
     return std::sqrt(dL * dL + dC * dC + dH * dH + RT * dC * dH);
 }
 
@@ -110,63 +107,62 @@ Colour Seen(const Vision& v, const Colour& c)
 }  // namespace
 
 // Every ball, at its designed size and in its 2x and 3x renderings, shows a clear edge on the
-// board and stays apart from the other four for players of every kind of colour vision. A
-// ball's pixels are those that are not the board; its mean colour is the mean of their stored
-// values, the colour the ball gives from a distance.
+// board and stays apart from the other four for players of every kind of colour vision; the
+// blank cell is the board alone. A ball's pixels are those that are not the board; its mean
+// colour is the mean of their stored values, the colour the ball gives from a distance.
 TEST(GeneratedMedia, EveryBallStandsOffTheBoardAndApartFromTheOthersAtEverySize)
 {
-    const std::array<int, 3> Board{64, 64, 64};
-    const Colour BoardLight = ToLinear({64, 64, 64});
-    const char* Balls[] = {"PurpleBall", "BlueBall", "YellowBall", "GreenBall", "RedBall"};
-    for (const std::string Suffix : {"", "@2x", "@3x"}) {
-        const int Size = 20 * (Suffix.empty() ? 1 : Suffix[1] - '0');
-        const Bitmap Blank = ReadBitmap(Bin / ("Blank" + Suffix + ".bmp"));
-        EXPECT_EQ(Blank.Width * 1000 + Blank.Height, Size * 1000 + Size) << "Blank" << Suffix;
-        EXPECT_EQ(std::count(Blank.Pixels.begin(), Blank.Pixels.end(), Board), Size * Size) << "Blank" << Suffix;
+    const QRgb Board = qRgb(BoardBackground.R, BoardBackground.G, BoardBackground.B);
+    const Colour BoardLight = ToLinear(Stored(Board));
+    for (const int Scale : {1, 2, 3}) {
         std::vector<Colour> Means;
-        for (const std::string File : Balls) {
-            const Bitmap Cell = ReadBitmap(Bin / (File + Suffix + ".bmp"));
-            ASSERT_TRUE(Cell.Width == Size && Cell.Height == Size) << File << Suffix;
-            EXPECT_EQ(Cell.Pixels.front(), Board) << File << Suffix << ": the corners show the board";
+        for (int Code = Empty; Code <= Red; ++Code) {
+            const std::string File = ScaledFile(BitmapFile(Code), Scale);
+            const QImage Cell(In(File));
+            ASSERT_EQ(Cell.size(), QSize(CellSize * Scale, CellSize * Scale)) << File;
+            EXPECT_EQ(Cell.pixel(0, 0), Board) << File << ": the corners show the board";
             std::vector<double> Contrasts;
-            std::array<double, 3> Sum{};
-            for (const auto& p : Cell.Pixels) {
-                if (p == Board)
-                    continue;
-                Contrasts.push_back(Contrast(ToLinear({1.0 * p[0], 1.0 * p[1], 1.0 * p[2]}), BoardLight));
-                for (int i = 0; i < 3; ++i)
-                    Sum[i] += p[i] / 1.0;
-            }
-            ASSERT_FALSE(Contrasts.empty()) << File << Suffix;
+            Colour Sum{};
+            for (int y = 0; y < Cell.height(); ++y)
+                for (int x = 0; x < Cell.width(); ++x)
+                    if (const Colour p = Stored(Cell.pixel(x, y)); Cell.pixel(x, y) != Board) {
+                        Contrasts.push_back(Contrast(ToLinear(p), BoardLight));
+                        for (int i = 0; i < 3; ++i)
+                            Sum[i] += p[i];
+                    }
+            EXPECT_EQ(Contrasts.empty(), Code == Empty) << File;
+            if (Code == Empty || Contrasts.empty())
+                continue;
             std::sort(Contrasts.begin(), Contrasts.end());
             const double Share =
                 1.0 * (Contrasts.end() - std::lower_bound(Contrasts.begin(), Contrasts.end(), 3.0)) / Contrasts.size();
             const double Median = Contrasts[Contrasts.size() / 2];
-            std::printf("%-14s %3.0f%% of its pixels at 3:1 or more, median %.2f:1\n", (File + Suffix).c_str(),
-                        100 * Share, Median);
-            EXPECT_GE(Share, 0.15) << File << Suffix;
-            EXPECT_GE(Median, 1.5) << File << Suffix;
+            std::printf("%-14s %3.0f%% of its pixels at 3:1 or more, median %.2f:1\n", File.c_str(), 100 * Share,
+                        Median);
+            EXPECT_GE(Share, 0.15) << File;
+            EXPECT_GE(Median, 1.5) << File;
             for (double& v : Sum)
                 v /= Contrasts.size();
             Means.push_back(ToLinear(Sum));
         }
+        ASSERT_EQ(Means.size(), 5u);
         for (const Vision& v : Visions) {
             double Least = 1e9;
             std::string Pair;
             for (std::size_t i = 0; i < Means.size(); ++i)
                 for (std::size_t j = i + 1; j < Means.size(); ++j)
                     if (const double d = DeltaE2000(Lab(Seen(v, Means[i])), Lab(Seen(v, Means[j]))); d < Least)
-                        Least = d, Pair = std::string(Balls[i]) + " and " + Balls[j];
-            std::printf("%-14s %-12s closest pair %s, CIEDE2000 %.1f\n", Suffix.empty() ? "@1x" : Suffix.c_str(),
-                        v.Name, Pair.c_str(), Least);
-            EXPECT_GE(Least, 15) << v.Name << ": " << Pair << Suffix;
+                        Least = d,
+                        Pair = std::string(BitmapFile(int(i) + 1)) + " and " + std::string(BitmapFile(int(j) + 1));
+            std::printf("@%dx %-12s closest pair %s, CIEDE2000 %.1f\n", Scale, v.Name, Pair.c_str(), Least);
+            EXPECT_GE(Least, 15) << v.Name << ": " << Pair << " @" << Scale << "x";
         }
     }
 }
 
 TEST(GeneratedMedia, IconIsARedDiscOnBlack)
 {
-    QImageReader Icon(In("Orbulon.ico"));
+    QImageReader Icon(In(IconFile));
     for (const int Size : {16, 32}) {
         ASSERT_TRUE(Icon.jumpToImage(Size / 32));
         const QImage Image = Icon.read();
@@ -195,7 +191,7 @@ TEST(GeneratedMedia, DesktopIconsAreRedBallsOnTransparentSquaresAtEveryThemeSize
 
 TEST(GeneratedMedia, SoundsAreShortMonoWaves)
 {
-    for (const char* File : {"Click.wav", "Clear.wav"}) {
+    for (const std::string_view File : {ClickWaveFile, ClearWaveFile}) {
         const std::string Bytes = ReadBytes(Bin / File);
         EXPECT_EQ(Bytes.substr(0, 4) + Bytes.substr(8, 8), "RIFFWAVEfmt ") << File;
         EXPECT_EQ(Bytes.substr(20, 8), std::string("\x01\x00\x01\x00\x44\xac\x00\x00", 8));  // PCM, mono, 44100 Hz
@@ -203,7 +199,7 @@ TEST(GeneratedMedia, SoundsAreShortMonoWaves)
     }
 }
 
-TEST(MarqueeFile, ShippedLineIsPrintableAndOnlyTheFirstLineOfAnyFileIsShown)
+TEST(MarqueeFile, ShowsOnlyTheFirstLineOfAnyFileAndShipsAPrintableOne)
 {
     const std::string Shipped = ReadMarqueeText(Bin / MarqueeFile);
     EXPECT_EQ(ReadBytes(Bin / MarqueeFile), ScrambleText(Shipped) + "\r\n");
@@ -222,10 +218,10 @@ TEST(GeneratedMedia, ShippedTableIsWrittenOnlyWhereNoneExists)
     TempFolder Temp;
     const std::string Command = std::string(ORBULON_TEST_MEDIAGEN) + " table " + Temp.Path.string();
     ASSERT_EQ(std::system(Command.c_str()), 0);
-    const auto Shipped = PlainLines(Temp.Path / "Config.cfg");
+    const auto Shipped = PlainLines(Temp.Path / TableFile);
     ASSERT_EQ(Shipped.size(), 5u);
     EXPECT_GT(ScoreField(Shipped[0]), ScoreField(Shipped[4]));
-    WriteBytes(Temp.Path / "Config.cfg", TableBytes({"09999Player"}));
+    WriteBytes(Temp.Path / TableFile, TableBytes({"09999Player"}));
     ASSERT_EQ(std::system(Command.c_str()), 0);
-    EXPECT_EQ(PlainLines(Temp.Path / "Config.cfg"), Strings{"09999Player"});
+    EXPECT_EQ(PlainLines(Temp.Path / TableFile), Strings{"09999Player"});
 }

@@ -7,7 +7,7 @@
 
 using namespace orbulon;
 
-TEST(Scramble, EachPositionUsesItsKeyCharacterAndEveryByteComesBackBothWays)
+TEST(Scramble, EveryByteAtEveryPositionComesBackThroughItsKeyCharacter)
 {
     // Zero bytes show the key: position 1 uses its 2nd character, 15 the 1st, 16 the 2nd again.
     EXPECT_EQ(ScrambleText(std::string(16, '\0')), "allowmere 1998Ta");
@@ -19,7 +19,7 @@ TEST(Scramble, EachPositionUsesItsKeyCharacterAndEveryByteComesBackBothWays)
     }
 }
 
-TEST(StoredNames, EveryCharacterAndOddNameReadsBackAsShownAndKeepsTheTableFiveLines)
+TEST(StoredNames, EveryNameReadsBackAsShownFromAFiveLineTable)
 {
     for (int Code = 0; Code < 256; ++Code) {
         const std::string Latin1(15, static_cast<char>(Code)), Name = Latin1ToUtf8(Latin1);

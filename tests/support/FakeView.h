@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,8 +66,7 @@ public:
     int FramesShown() const { return static_cast<int>(std::count(Frame.begin(), Frame.end(), true)); }
 };
 
-class FakeRecords : public HighScoreStep {
-public:
+struct FakeRecords : HighScoreStep {
     std::vector<std::int16_t> Scores;
     void RecordHighScore(std::int16_t Score, std::string& PlayerName) override
     {
@@ -110,11 +110,18 @@ struct Table {
     explicit Table(const std::array<std::int16_t, Cells + 1>& Board = QuietBoard())
     {
         Game.BallColour = Board;
-        for (int i = 1; i <= Cells; ++i)
-            View.Picture[i] = Board[i];
-        Game.GameInProgress = true;
-        View.Hint = true;
+        std::copy(Board.begin() + 1, Board.end(), View.Picture.begin() + 1);
+        Game.GameInProgress = View.Hint = true;
     }
 };
+
+// A game in progress on a quiet board with red balls at the given cells.
+inline Table WithRed(const std::set<int>& RedCells)
+{
+    auto Board = QuietBoard();
+    for (int Cell : RedCells)
+        Board[Cell] = Red;
+    return Table(Board);
+}
 
 }  // namespace orbulon::test

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A scratch folder for one test, benchmark or fuzzing run, removed with everything in it afterwards.
+// A scratch folder for one test, benchmark or fuzzing run, removed with everything in it afterwards, and
+// the whole-file reads and writes the tests do in it.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -34,5 +38,17 @@ struct TempFolder {
         fs::remove_all(Path, Error);
     }
 };
+
+inline std::string ReadBytes(const std::filesystem::path& Path)
+{
+    std::ifstream File(Path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& Path, std::string_view Bytes)
+{
+    std::filesystem::create_directories(Path.parent_path());
+    std::ofstream(Path, std::ios::binary) << Bytes;
+}
 
 }  // namespace orbulon::test
