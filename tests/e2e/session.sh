@@ -1,23 +1,65 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Steps the end-to-end tests share: a private X server, the game's window, its pixels.
-# Sourced by a test that has set $work (its scratch folder) and defined fail(). Where the cells
+# What the end-to-end tests share: a scratch folder cleaned up after them, a private X server,
+# the game started there as a player would start it, and its window's pixels. Where the cells
 # lie, the title and the file names come from the build ($GAME_FACTS), which reads the game's own.
 source "${GAME_FACTS:?set by ctest to the game-facts.sh of the build}"
+
+need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }; done; }
+need Xvfb xdotool import convert
+work=$(mktemp -d)
+chmod 755 "$work"
+xvfb_pid="" game_pid="" bus_pid="" as_player=()
+cleanup() {
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL${case:+ ($case)}: $*"; for log in "$work"/*.log; do echo "--- $log:"; tail -n 30 "$log"; done; exit 1; }
+
+# As root, folder permissions would not bite: the game then runs as an ordinary user.
+as_nobody_if_root() { [ "$(id -u)" -ne 0 ] || as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --); }
+
+# The program and the named files beside it, copied into a folder of its own, $game.
+copy_game() {
+    game=$work/game
+    mkdir "$game" && cp "$1" "$game/"
+    local from
+    from=$(dirname "$1")
+    for file in "${@:2}"; do cp "$from/$file" "$game/" || fail "no $file beside the program"; done
+}
 
 # Xvfb picks a free display itself and reports its number.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
-# The main window by its title; sets window, and left and top of its client area below the
-# menu bar.
+# Starts program (then any environment settings) from the player's home, away from its media,
+# with the player's own folders there; sets started, game_pid and, by its title, the window.
+start_game() {
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    [ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
+    [ -n "$xvfb_pid" ] || start_xvfb
+    started=$SECONDS
+    (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${@:2}" "${as_player[@]}" "$1") \
+        >"$work/game.log" 2>&1 &
+    game_pid=$!
+    find_game_window
+}
+
+# The main window by its title; sets window, and left and top of its client area below the menu bar.
 find_game_window() {
     window=$(timeout 20 xdotool search --sync --name "^$game_title\$" | head -n1)
-    [ -n "$window" ] || fail "no window titled $game_title ($(cat "$work/game.log" 2>/dev/null))"
+    [ -n "$window" ] || fail "no window titled $game_title"
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
     left=$X
@@ -25,12 +67,20 @@ find_game_window() {
 }
 
 # Without a window manager the window must be given the focus before keys reach it.
-new_game_by_keyboard() {
+keys() {
     xdotool windowfocus --sync "$window"
-    xdotool key alt+f
-    sleep 0.5
-    xdotool key n
-    sleep 0.7
+    for key; do xdotool key "$key"; sleep 0.6; done
+}
+
+# The message and input boxes on top of the main window: titled like it, but new windows.
+box() { xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1; }
+wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
+    for _ in $(seq 100); do
+        box_id=$(box)
+        [ -n "$box_id" ] && [ "$box_id" != "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
 }
 
 # Reads the client area of a screenshot into "x,y r,g,b" lines; one pixel of it.
@@ -41,25 +91,9 @@ pixels() {
 }
 pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
 
-# A ball whose right neighbour looks the same in screenshot $1; sets column and row.
-find_pair() {
-    for row in $(seq 0 $((rows - 1))); do
-        for column in $(seq 0 $((columns - 2))); do
-            local x=$(cell_x $column) y=$(cell_y $row)
-            [ "$(pixel "$1" $x $y)" = "$(pixel "$1" $((x + cell_pitch)) $y)" ] && return 0
-        done
-    done
-    fail "no pair of neighbours found on the board"
-}
-
 # The middle of the cell in a column and a row (both from 0; row 0 at the bottom), in the
 # client area; and its edges.
 cell_x() { echo $((board_left + cell_pitch * $1 + cell_size / 2)); }
 cell_y() { echo $((board_bottom - cell_pitch * $1 + cell_size / 2)); }
 cell_left() { echo $((board_left + cell_pitch * $1)); }
 cell_top() { echo $((board_bottom - cell_pitch * $1)); }
-
-click_cell() {  # column row, both from 0
-    xdotool mousemove $((left + $(cell_x $1))) $((top + $(cell_y $2))) click 1
-    sleep 0.7
-}

@@ -8,28 +8,11 @@
 # folder, leaving the read-only installed folder untouched.
 # Usage: package.sh SOURCE-FOLDER OWN-BUILD-FOLDER
 set -uo pipefail
-
 source_dir=$(readlink -f "$1")
 own_build=$2
 id=org.example.orbulon
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian \
-            Xvfb xdotool xprop import python3 setpriv; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-chmod 755 "$work"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; for log in "$work"/*.log; do echo "--- $log:"; tail -n 30 "$log"; done; exit 1; }
-
+source "$source_dir/tests/e2e/session.sh"
+need cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian xprop python3 setpriv
 # --- The package, built as "make package" builds it.
 build=$source_dir/build-package
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -64,37 +47,17 @@ grep -qx "Icon=$id" "$entry" || fail "the entry names another icon"
 [ "$(ls "$root"/usr/share/icons/hicolor/*/apps/$id.* | wc -l)" -eq 10 ] || fail "not ten icons of the theme"
 
 # --- The installed game, played by an ordinary user in a folder they cannot write.
-as_player=()
-[ "$(id -u)" -eq 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-[ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
+as_nobody_if_root
 chmod -R a+rX "$root"
 chmod -R a-w "$game"
 installed_before=$(cd "$game" && find . -exec ls -ld --full-time {} + && sha256sum ./*)
-source "$source_dir/tests/e2e/session.sh"
 table=$work/home/data/orbulon/$table_file
-start_xvfb
-(cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-    XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${as_player[@]}" \
-    "$root/usr/games/orbulon") >"$work/game.log" 2>&1 &
-game_pid=$!
-find_game_window
+start_game "$root/usr/games/orbulon"
 
 # The window must carry the class the menu entry names, or launchers show it apart.
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
 [ "StartupWMClass=$class" = "$(grep '^StartupWMClass=' "$entry")" ] || fail "window class is '$class'"
 
-# The message and input boxes on top of the main window: titled like it, but new windows.
-box() { xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1; }
-wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
-    for _ in $(seq 100); do
-        box_id=$(box)
-        [ -n "$box_id" ] && [ "$box_id" != "$1" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
 press() {  # keys for the box on top, $box_id
     xdotool windowfocus --sync "$box_id"
     xdotool "$@"
@@ -102,7 +65,7 @@ press() {  # keys for the box on top, $box_id
 
 # A game may end below the shipped table's last score; then another is played.
 for attempt in 1 2 3 4; do
-    new_game_by_keyboard
+    keys alt+f n
     result=$(python3 "$source_dir/tests/e2e/autoplay.py" "$window" 2>"$work/autoplay.log") ||
         fail "autoplay: $(cat "$work/autoplay.log")"
     echo "game $attempt: $result (expected points, groups taken)"

@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Reads the running game through the AT-SPI bus, as a screen reader would, and plays it with
+# the keyboard alone, choosing every move from what the cells' accessible names say.
+# Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
+#        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
+#        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
+import re
+import sys
+import time
+
+import pyatspi
+from board import COLUMNS, groups, group, run, until
+
+CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
+
+
+def read():
+    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and every name."""
+    app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
+                "no application named orbulon on the accessibility bus", 10)
+    cells, score, names, todo = {}, None, [], [app]
+    while todo:
+        node = todo.pop()
+        todo += [child for child in node if child is not None]
+        names.append(name := node.name or "")
+        if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+            state = node.getState()
+            cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
+            cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
+                           node.description, state.contains(pyatspi.STATE_FOCUSED))
+        elif name == "Score":
+            score = node.queryText().getText(0, -1)
+    return cells, score, names
+
+
+def key(*names):
+    run("xdotool", "key", "--delay", "30", *names)
+
+
+def play(name):
+    keys = moves = expected = 0
+    while True:
+        cells, _, _ = read()
+        colours = {cell: None if seen[0] == "empty" else seen[0] for cell, seen in cells.items()}
+        if not (found := groups(colours)):
+            break
+        focus = [cell for cell in cells if cells[cell][3]]
+        if len(focus) != 1:
+            sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
+        (row, column), place = divmod(focus[0] - 1, COLUMNS), lambda cell: divmod(cell - 1, COLUMNS)
+        # The nearest ball of the largest group: few moves, and few keys for each.
+        largest = max(len(g) for g in found)
+        target = min((cell for g in found if len(g) == largest for cell in g),
+                     key=lambda cell: abs(place(cell)[0] - row) + abs(place(cell)[1] - column))
+        to_row, to_column = place(target)
+        path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
+                ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
+        keys += len(path) + 2
+        key(*path, "space")
+        taken = group(colours, target)
+        points = str(len(taken) * (len(taken) - 1))
+        framed = lambda: (lambda c: {at for at in c if c[at][1]} == taken and
+                          all(c[at][2] == points for at in taken))(read()[0])
+        until(framed, f"after Space at cell {target} the selection is not the group of {len(taken)} with {points} points")
+        key("Return")
+        expected += int(points)
+        moves += 1
+        # The score shows the take at once; the end of the game may then put up its message.
+        until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
+    print(f"moves={moves} keys={keys} score={expected}")
+    # The end message, answered with Return; then the name prompt, and the word of the high score.
+    for text, answer in (("There are no more possible moves", ["Return"]),
+                         ("Please enter your name.", ["ctrl+a"]), ("You got the high score!", ["Return"])):
+        until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
+        time.sleep(0.5)
+        key(*answer)
+        if answer == ["ctrl+a"]:
+            run("xdotool", "type", "--delay", "30", name)
+            key("Return")
+
+
+if sys.argv[1] == "cells":
+    cells, score, names = read()
+    for cell, (colour, selected, points, _) in sorted(cells.items()):
+        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, int(selected), points or "-")
+    print("score", score)
+elif sys.argv[1] == "wait":
+    until(lambda: sys.argv[2] in read()[2], "nothing reads " + sys.argv[2])
+elif sys.argv[1] == "play":
+    play(sys.argv[2])
