@@ -20,7 +20,7 @@ void Restore(Table& T, const Board& B)
     T.View.Frame.fill(false);
     T.View.Drawn.clear();
     T.View.Sounds.clear();
-    T.View.Boxes.clear();
+    T.View.Boxes.Said.clear();
     T.Records.Scores.clear();
 }
 

@@ -585,7 +585,7 @@ private slots:
         Rattle(3);  // the next group's rattle sounds in full too
         QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysSounded(), 135, 2000);
 
-        // A damaged file never reaches Qt's player, whose loader can hang on one.
+        // A damaged file is never sent to the sound server.
         QFile Good(Media->File("Click.wav"));
         QVERIFY(Good.open(QIODevice::ReadOnly));
         const QByteArray Wave = Good.readAll();

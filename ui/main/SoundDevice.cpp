@@ -2,18 +2,196 @@
 // A sound cue's device: one wave file, opened once, played on command.
 #include "SoundDevice.h"
 
-#include "GameWindows.h"
 #include "MediaFile.h"
 
-#include <QFile>
-#include <QSoundEffect>
-#include <QTemporaryDir>
-#include <QUrl>
+#include <dlfcn.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
+#include <thread>
 
 namespace orbulon {
+
+namespace {
+
+// The few declarations of PulseAudio's simple API the cues need, written here so that
+// building the game needs no sound headers and running it no sound library: it is
+// loaded by name when the first cue plays.
+struct pa_sample_spec {
+    int format;
+    std::uint32_t rate;
+    std::uint8_t channels;
+};
+struct pa_buffer_attr {
+    std::uint32_t maxlength, tlength, prebuf, minreq, fragsize;
+};
+struct pa_simple;
+constexpr int PA_STREAM_PLAYBACK = 1;
+constexpr int PA_SAMPLE_U8 = 0, PA_SAMPLE_S16LE = 3, PA_SAMPLE_FLOAT32LE = 5, PA_SAMPLE_S32LE = 7;
+constexpr std::uint32_t ServerDefault = ~std::uint32_t{0};
+
+struct SimpleApi {
+    pa_simple* (*New)(const char*, const char*, int, const char*, const char*, const pa_sample_spec*, const void*,
+                      const pa_buffer_attr*, int*) = nullptr;
+    int (*Write)(pa_simple*, const void*, std::size_t, int*) = nullptr;
+    int (*Flush)(pa_simple*, int*) = nullptr;
+    void (*Free)(pa_simple*) = nullptr;
+};
+
+template <typename Function>
+bool Find(void* Library, const char* Name, Function& Into)
+{
+    Into = reinterpret_cast<Function>(::dlsym(Library, Name));
+    return Into != nullptr;
+}
+
+// Loaded once for both cues and kept to the end of the run; null when the library is absent.
+const SimpleApi* LoadSimpleApi()
+{
+    static const SimpleApi* const Api = []() -> const SimpleApi* {
+        void* Library = ::dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+        static SimpleApi Found;
+        if (!Library || !Find(Library, "pa_simple_new", Found.New) || !Find(Library, "pa_simple_write", Found.Write) ||
+            !Find(Library, "pa_simple_flush", Found.Flush) || !Find(Library, "pa_simple_free", Found.Free))
+            return nullptr;
+        return &Found;
+    }();
+    return Api;
+}
+
+std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Width)
+{
+    std::uint32_t Value = 0;
+    for (int Byte = Width - 1; Byte >= 0; --Byte)
+        Value = Value << 8 | static_cast<std::uint8_t>(Bytes[At + Byte]);
+    return Value;
+}
+
+std::uint32_t FrameBytes(const pa_sample_spec& Spec)
+{
+    return Spec.channels * (Spec.format == PA_SAMPLE_U8 ? 1u : Spec.format == PA_SAMPLE_S16LE ? 2u : 4u);
+}
+
+// The sample format and the samples of a wave that WholeWave has accepted.
+struct Samples {
+    pa_sample_spec Spec{};
+    QByteArray Data;
+};
+
+Samples SamplesOf(const QByteArray& Wave)
+{
+    Samples Found;
+    for (qsizetype At = 12; At + 8 <= Wave.size();) {
+        const QByteArray Id = Wave.mid(At, 4);
+        const std::uint32_t Size = LittleEndian(Wave, At + 4, 4);
+        const qsizetype Body = At + 8;
+        if (Id == "fmt ") {
+            const auto Bits = LittleEndian(Wave, Body + 14, 2);
+            Found.Spec.format = LittleEndian(Wave, Body, 2) == 3 ? PA_SAMPLE_FLOAT32LE
+                : Bits == 8                                      ? PA_SAMPLE_U8
+                : Bits == 16                                     ? PA_SAMPLE_S16LE
+                                                                 : PA_SAMPLE_S32LE;
+            Found.Spec.channels = static_cast<std::uint8_t>(LittleEndian(Wave, Body + 2, 2));
+            Found.Spec.rate = LittleEndian(Wave, Body + 4, 4);
+        } else if (Id == "data") {
+            Found.Data = Wave.mid(Body, Size - Size % FrameBytes(Found.Spec));
+            break;
+        }
+        At = Body + Size + (Size & 1);
+    }
+    return Found;
+}
+
+}  // namespace
+
+// One stream to the sound server, fed by its own thread. The window only raises a counter;
+// the thread writes the cue in slices of a hundredth of a second and, when a newer play
+// comes, writes no more of the old one and starts again from the beginning.
+struct SoundDevice::Stream {
+    explicit Stream(const QByteArray& Wave, const char* Name) : Cue(SamplesOf(Wave)), Name(Name)
+    {
+        Worker = std::thread([this] { Run(); });
+    }
+    ~Stream()
+    {
+        {
+            std::lock_guard Lock(Guard);
+            Stopping = true;
+        }
+        Wake.notify_one();
+        Worker.join();
+    }
+    void Play()
+    {
+        {
+            std::lock_guard Lock(Guard);
+            ++Plays;
+        }
+        Wake.notify_one();
+    }
+
+private:
+    // Waits for the next play; false when the device closes.
+    bool NextPlay(unsigned& Seen)
+    {
+        std::unique_lock Lock(Guard);
+        Wake.wait(Lock, [&] { return Stopping || Plays != Seen; });
+        Seen = Plays;
+        return !Stopping;
+    }
+    bool Restarted(unsigned Seen)
+    {
+        std::lock_guard Lock(Guard);
+        return Stopping || Plays != Seen;
+    }
+
+    void Run()
+    {
+        const SimpleApi* Api = LoadSimpleApi();
+        const std::uint32_t Frame = FrameBytes(Cue.Spec);
+        const std::uint32_t Slice = std::max<std::uint32_t>(1, Cue.Spec.rate / 100) * Frame;
+        pa_simple* Server = nullptr;
+        if (Api && !Cue.Data.isEmpty()) {
+            // A short queue at the server, so a restart is heard at once, that starts playing
+            // as soon as one slice has arrived rather than when the queue is full. (Starting
+            // at once, with nothing held back, lets the server skip the front of a play that
+            // comes after a pause.)
+            const auto Start = std::min<std::uint32_t>(Slice, static_cast<std::uint32_t>(Cue.Data.size()));
+            const pa_buffer_attr Queue{ServerDefault, 4 * Slice, Start, ServerDefault, ServerDefault};
+            int Error = 0;
+            Server =
+                Api->New(nullptr, "Orbulon", PA_STREAM_PLAYBACK, nullptr, Name, &Cue.Spec, nullptr, &Queue, &Error);
+        }
+        unsigned Seen = 0;
+        while (NextPlay(Seen)) {
+            if (!Server)
+                continue;  // silent: the plays are taken and forgotten
+            // No flush here: what the server holds is the last few hundredths of a second
+            // of the play before, still to be heard; dropping it silenced a quick rattle.
+            int Error = 0;
+            for (qsizetype At = 0; At < Cue.Data.size() && !Restarted(Seen); At += Slice) {
+                const auto Length = std::min<qsizetype>(Slice, Cue.Data.size() - At);
+                if (Api->Write(Server, Cue.Data.constData() + At, static_cast<std::size_t>(Length), &Error) < 0)
+                    break;
+            }
+        }
+        if (Server) {
+            int Error = 0;
+            Api->Flush(Server, &Error);  // the window is closing: its sound stops with it
+            Api->Free(Server);
+        }
+    }
+
+    const Samples Cue;
+    const char* const Name;
+    std::mutex Guard;
+    std::condition_variable Wake;
+    unsigned Plays = 0;
+    bool Stopping = false;
+    std::thread Worker;  // last: it starts once everything it uses is made
+};
 
 SoundDevice::SoundDevice(QObject* Parent) : QObject(Parent)
 {
@@ -23,7 +201,7 @@ SoundDevice::SoundDevice(QObject* Parent) : QObject(Parent)
     connect(&Opener, &QTimer::timeout, this, &SoundDevice::OpenDevice);
 }
 
-SoundDevice::~SoundDevice() = default;
+SoundDevice::~SoundDevice() = default;  // closes the stream and joins its thread
 
 int SoundDevice::Spacing(int Count)
 {
@@ -67,19 +245,11 @@ void SoundDevice::Open()
 void SoundDevice::OpenDevice()
 {
     Opener.stop();
-    if (Effect || Wave.isEmpty())
+    if (Output || Wave.isEmpty())
         return;
-    // Qt's player opens the file by its name: it is given a private copy of the checked
-    // bytes, so whatever is laid beside the program afterwards never reaches it.
-    Copy = std::make_unique<QTemporaryDir>();
-    QFile Cue(Copy->filePath(QStringLiteral("cue.wav")));
-    if (!Copy->isValid() || !Cue.open(QIODevice::WriteOnly) || Cue.write(Wave) != Wave.size() || !Cue.flush()) {
-        Wave.clear();  // silent from now on
-        return;
-    }
-    Cue.close();
-    Effect = new QSoundEffect(this);
-    Effect->setSource(QUrl::fromLocalFile(Cue.fileName()));
+    // The stream is named after the file, so the mixer tells the two cues apart.
+    StreamName = FileName.filename().string();
+    Output = std::make_unique<Stream>(Wave, StreamName.c_str());
 }
 
 void SoundDevice::SoundNext()
@@ -90,7 +260,7 @@ void SoundDevice::SoundNext()
         BurstSounded = 0;
         BurstAudible = std::min(PlaysPending(), MaxRattlePlays);
     }
-    if (!Effect && Opened())
+    if (!Output && Opened())
         OpenDevice();
     // The rattle keeps to its own clock: when the window was busy and a tick came
     // late, the plays that fell due meanwhile are counted and the sound restarts once.
@@ -99,12 +269,8 @@ void SoundDevice::SoundNext()
     if (Due > 0) {
         Sounded += Due;
         BurstSounded += Due;
-        if (Effect && Effect->status() != QSoundEffect::Error) {
-            // While the player still loads, a play waits for it; a stop would cancel that.
-            if (Effect->isLoaded())
-                Effect->stop();
-            Effect->play();
-        }
+        if (Output)
+            Output->Play();
     }
     if (BurstSounded >= BurstAudible)
         Sounded = Requested;  // the plays beyond the rattle's length are dropped

@@ -11,9 +11,6 @@
 #include <memory>
 #include <string>
 
-class QSoundEffect;
-class QTemporaryDir;
-
 namespace orbulon {
 
 // Takes the command strings the game sends: "Open" (on FileName), "Play" and "Prev".
@@ -22,12 +19,15 @@ namespace orbulon {
 // each restarting the sound. A rattle sounds at most MaxRattlePlays plays and its last
 // one starts within RattleLength: the ear cannot tell 132 clicks from 24, and a
 // whole-board clear must not go on sounding after the board has settled; the plays
-// beyond are dropped. Nothing here blocks the window. A missing or broken file, or no
-// audio device, leaves the cue silent.
+// beyond are dropped. Nothing here blocks the window. A missing or broken file, no sound
+// server or no sound library leaves the cue silent.
 //
-// "Open" reads and checks the wave at once; the audio device itself, the costliest part
-// of starting the game, is opened only at the first play or a second after "Open",
-// whichever comes first, so the window is on screen sooner and no sound is ever late.
+// "Open" reads and checks the wave at once; the sound itself goes to the desktop's sound
+// server (PulseAudio, or PipeWire speaking its protocol) as a stream of the application
+// "Orbulon", so the player sets the game's volume in the desktop's mixer. The server's
+// library is loaded, and the stream opened, on a worker thread of the device only at the
+// first play or a second after "Open", whichever comes first: the program does not link
+// it, so the window is on screen sooner, and a machine without it starts all the same.
 class SoundDevice : public QObject {
     Q_OBJECT
 public:
@@ -49,8 +49,7 @@ public:
 
     // Whether a file is a wave file that the sound layer can play: plain PCM or
     // floating-point samples with a whole format and data chunk. A damaged file is
-    // never handed to Qt's player, whose loader can stall on one and then hang the
-    // program when it closes.
+    // never sent to the sound server: its noise would be the player's to hear.
     // The file is read only if it is a regular file of a cue's size, never waiting on it.
     static bool PlayableWave(const std::filesystem::path& File);
     static bool PlayableWave(const QByteArray& Bytes);
@@ -60,9 +59,11 @@ private:
     void OpenDevice();
     void SoundNext();
 
-    QByteArray Wave;  // the checked wave, played from a private copy
-    std::unique_ptr<QTemporaryDir> Copy;
-    QSoundEffect* Effect = nullptr;
+    struct Stream;  // the worker thread that writes the samples to the sound server
+
+    QByteArray Wave;  // the checked wave, kept whole: what lies beside the program later never reaches the player
+    std::string StreamName;
+    std::unique_ptr<Stream> Output;
     QTimer Opener;
     QTimer Pacer;
     int Requested = 0;
