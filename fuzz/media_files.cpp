@@ -5,9 +5,6 @@
 
 #include <QImage>
 
-#include <cstddef>
-#include <cstdint>
-
 using namespace orbulon;
 using namespace orbulon::fuzz;
 
@@ -16,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const std::string_view Bytes(reinterpret_cast<const char*>(Data), Size);
 
     // A file is read whole, as it is, up to the bound and not a byte beyond.
-    WriteFile(ScratchFolder() / "RedBall.bmp", Bytes);
+    WriteBytes(ScratchFolder() / "RedBall.bmp", Bytes);
     const auto Read = ReadMediaFile(ScratchFolder() / "RedBall.bmp", MaxBitmapBytes);
     FUZZ_CHECK(Read.has_value() == (static_cast<qint64>(Size) <= MaxBitmapBytes));
     if (!Read)

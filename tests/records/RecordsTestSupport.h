@@ -11,11 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 using namespace orbulon::test;

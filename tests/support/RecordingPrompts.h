@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace orbulon::test {
