@@ -79,13 +79,11 @@ TEST(CloseColumns, ColumnsGatherAtTheRightInTheirOrderRedrawingEachShift)
     // The worked example shifts at 6, 6 and 5; a lone column 1 walks ten steps at 11;
     // column 1 crosses three empty columns in three steps at 4; boards with nothing to
     // move (empty, full, gaps already at the left) are not redrawn at all.
-    for (const auto& [Filled, Redrawn] :
-         std::vector<std::pair<std::set<int>, std::size_t>>{{{1, 2, 4, 7, 8, 9, 10, 11}, 12u * (6 + 6 + 5)},
-                                                            {{1}, 12u * 11 * 10},
-                                                            {{1, 5, 6, 7, 8, 9, 10, 11}, 12u * 4 * 3},
-                                                            {{}, 0},
-                                                            {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0},
-                                                            {{5, 6, 7, 8, 9, 10, 11}, 0}}) {
+    const std::pair<std::set<int>, std::size_t> Cases[] = {
+        {{1, 2, 4, 7, 8, 9, 10, 11}, 12u * (6 + 6 + 5)}, {{1}, 12u * 11 * 10},
+        {{1, 5, 6, 7, 8, 9, 10, 11}, 12u * 4 * 3},       {{}, 0},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0},        {{5, 6, 7, 8, 9, 10, 11}, 0}};
+    for (const auto& [Filled, Redrawn] : Cases) {
         Table T;
         std::vector<Column> Expected(Columns + 1 - Filled.size(), Column(Rows, Empty));
         for (int c = 1; c <= Columns; ++c) {
