@@ -45,8 +45,7 @@ TEST(Deal, EveryNewGameDealsTheSeedsOwnBoard)
 TEST(NewGame, DuringStartUpLeavesTheGameIdle)
 {
     Table T;
-    T.Game.GameInProgress = T.View.Hint = false;
-    T.Game.StartingUp = true;
+    T.Game.GameInProgress = T.View.Hint = false, T.Game.StartingUp = true;
     T.Game.NewGame();
     EXPECT_FALSE(T.Game.StartingUp || T.Game.GameInProgress || T.View.Hint);
     EXPECT_EQ(T.View.ScoreText, "");
@@ -71,8 +70,7 @@ TEST(NewGame, MidGameDropsTheSelectionAndShowsZeroCentred)
 std::vector<std::string> Ticks(const std::string& Text, int n)
 {
     Table T;
-    T.Game.GameInProgress = false;
-    T.Game.MarqueeText = Text;
+    T.Game.GameInProgress = false, T.Game.MarqueeText = Text;
     std::vector<std::string> Shown;
     while (n-- > 0)
         T.Game.MarqueeTick(), Shown.push_back(T.View.ScoreText);
