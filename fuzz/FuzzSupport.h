@@ -4,12 +4,8 @@
 
 #include "TempFolder.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string_view>
 
 namespace orbulon::fuzz {
 

@@ -14,15 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     // The marquee shows the first line alone, without its line end.
     const std::string Line = FirstLine(Bytes);
-    FUZZ_CHECK(Bytes.substr(0, Line.size()) == Line);
-    FUZZ_CHECK(!HasLineBreak(Line));
-    FUZZ_CHECK(Line.size() == Bytes.size() || HasLineBreak(Bytes.substr(Line.size(), 1)));
+    FUZZ_CHECK(Bytes.substr(0, Line.size()) == Line && !HasLineBreak(Line) &&
+               (Line.size() == Bytes.size() || HasLineBreak(Bytes.substr(Line.size(), 1))));
 
     // Every line of a file, in order, with nothing but the line ends between them.
     std::size_t Consumed = 0;
     for (const std::string_view Each : SplitLines(Bytes, Bytes.size() + 1)) {
-        FUZZ_CHECK(!HasLineBreak(Each));
-        FUZZ_CHECK(Bytes.substr(Consumed, Each.size()) == Each);
+        FUZZ_CHECK(!HasLineBreak(Each) && Bytes.substr(Consumed, Each.size()) == Each);
         Consumed += Each.size();
         if (Consumed < Bytes.size())
             Consumed += Bytes.substr(Consumed, 2) == "\r\n" ? 2 : 1;
@@ -31,12 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     // Unscrambling loses nothing, whatever the bytes.
     const std::string Plain = UnscrambleText(Line);
-    FUZZ_CHECK(Plain.size() == Line.size());
-    FUZZ_CHECK(ScrambleText(Plain) == Line);
+    FUZZ_CHECK(Plain.size() == Line.size() && ScrambleText(Plain) == Line);
 
     // The real file: the same line, cut to the longest line the marquee can hold.
     WriteBytes(ScratchFolder() / MarqueeFile, Bytes);
-    const std::string Marquee = ReadMarqueeText(ScratchFolder() / MarqueeFile);
-    FUZZ_CHECK(Marquee == Plain.substr(0, MaxLineLength));
+    FUZZ_CHECK(ReadMarqueeText(ScratchFolder() / MarqueeFile) == Plain.substr(0, MaxLineLength));
     return 0;
 }

@@ -5,9 +5,6 @@
 
 #include <QImage>
 
-#include <cstddef>
-#include <cstdint>
-
 using namespace orbulon;
 using namespace orbulon::fuzz;
 

@@ -7,6 +7,8 @@
 #include "Scramble.h"
 #include "TextCodec.h"
 
+#include <algorithm>
+
 using namespace orbulon;
 using namespace orbulon::fuzz;
 
@@ -22,10 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     // their place after the five digits, for any score.
     const std::string Record = NameToRecord(Typed);
     FUZZ_CHECK(Record.size() <= MaxNameLength);
-    for (const char c : Record) {
-        const auto Byte = static_cast<unsigned char>(c);
-        FUZZ_CHECK(Byte >= 0x20 && !(Byte >= 0x7F && Byte < 0xA0));
-    }
+    FUZZ_CHECK(std::ranges::all_of(Record, [](unsigned char c) { return c >= 0x20 && !(c >= 0x7F && c < 0xA0); }));
     for (const std::int16_t Score : {std::int16_t{0}, std::int16_t{17292}, std::int16_t{-1}}) {
         const std::string Line = RecordLine(Score, Typed);
         FUZZ_CHECK(Line.size() == RecordNameStart - 1 + Record.size());
@@ -34,18 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     // What the table shows is what is stored, and storing it again changes nothing.
     const std::string Shown = StoredName(Typed);
-    FUZZ_CHECK(Shown == Latin1ToUtf8(Record));
-    FUZZ_CHECK(StoredName(Shown) == Shown);
-    FUZZ_CHECK(NameToRecord(Shown) == Record);
+    FUZZ_CHECK(Shown == Latin1ToUtf8(Record) && StoredName(Shown) == Shown && NameToRecord(Shown) == Record);
 
     // Through the file: the name at every rank reads back as shown, the scores untouched.
     HighScoreTable Table;
     for (int Rank = 1; Rank <= TableRanks; ++Rank)
         FUZZ_CHECK(PlaceScore(Table, static_cast<std::int16_t>(100 * (TableRanks + 1 - Rank)), Typed) == Rank);
     const HighScoreTable Read = ParseHighScoreTable(FormatHighScoreTable(Table));
-    for (int Rank = 1; Rank <= TableRanks; ++Rank) {
-        FUZZ_CHECK(Read.Names[Rank] == Shown);
-        FUZZ_CHECK(Read.Scores[Rank] == Table.Scores[Rank]);
-    }
+    for (int Rank = 1; Rank <= TableRanks; ++Rank)
+        FUZZ_CHECK(Read.Names[Rank] == Shown && Read.Scores[Rank] == Table.Scores[Rank]);
     return 0;
 }

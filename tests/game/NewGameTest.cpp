@@ -12,16 +12,13 @@ namespace {
 
 TEST(Deal, EveryFractionEvenAnOddOneDealsTheColourOfItsFifth)
 {
-    for (int Fifth = 1; Fifth <= 4; ++Fifth) {
+    for (int Fifth = 1; Fifth <= 5; ++Fifth) {
         const float Edge = static_cast<float>(Fifth) / 5.0f;
         EXPECT_EQ(ColourFromFraction(std::nextafter(Edge, 0.0f)), Fifth) << Edge;
-        EXPECT_EQ(ColourFromFraction(Edge), Fifth + 1) << Edge;
+        EXPECT_EQ(ColourFromFraction(Edge), std::min(Fifth + 1, int{Red})) << Edge;
     }
-    EXPECT_EQ(ColourFromFraction(0.0f), Purple);
-    EXPECT_EQ(ColourFromFraction(std::nextafter(1.0f, 0.0f)), Red);
-    EXPECT_EQ(ColourFromFraction(1.0f), Red);
-    EXPECT_EQ(ColourFromFraction(-0.5f), Purple);
-    EXPECT_EQ(ColourFromFraction(std::numeric_limits<float>::quiet_NaN()), Purple);
+    for (const float Outside : {0.0f, -0.5f, std::numeric_limits<float>::quiet_NaN()})
+        EXPECT_EQ(ColourFromFraction(Outside), Purple) << Outside;
 }
 
 TEST(Deal, EveryNewGameDealsTheSeedsOwnBoard)
@@ -32,8 +29,7 @@ TEST(Deal, EveryNewGameDealsTheSeedsOwnBoard)
                                 "55411443141", "43141123544", "32522434314", "42314152533",
                                 "53225554144", "11135322413", "52532243532", "32452442234"};
     Table T, Other;
-    Other.Random = SeededRandom(7);
-    Other.Game.NewGame();
+    Other.Random = SeededRandom(7), Other.Game.NewGame();
     for (int Game = 1; Game <= 2; ++Game) {
         T.Game.NewGame();
         std::string Dealt;
@@ -49,8 +45,7 @@ TEST(Deal, EveryNewGameDealsTheSeedsOwnBoard)
 TEST(NewGame, DuringStartUpLeavesTheGameIdle)
 {
     Table T;
-    T.Game.GameInProgress = T.View.Hint = false;
-    T.Game.StartingUp = true;
+    T.Game.GameInProgress = T.View.Hint = false, T.Game.StartingUp = true;
     T.Game.NewGame();
     EXPECT_FALSE(T.Game.StartingUp || T.Game.GameInProgress || T.View.Hint);
     EXPECT_EQ(T.View.ScoreText, "");
@@ -75,15 +70,11 @@ TEST(NewGame, MidGameDropsTheSelectionAndShowsZeroCentred)
 std::vector<std::string> Ticks(const std::string& Text, int n)
 {
     Table T;
-    T.Game.GameInProgress = false;
-    T.Game.MarqueeText = Text;
+    T.Game.GameInProgress = false, T.Game.MarqueeText = Text;
     std::vector<std::string> Shown;
-    for (int k = 0; k < n; ++k) {
-        T.Game.MarqueeTick();
-        Shown.push_back(T.View.ScoreText);
-    }
-    EXPECT_GE(T.Game.MarqueePos, 1);
-    EXPECT_LE(T.Game.MarqueePos, std::max<int>(1, static_cast<int>(Text.size())));
+    while (n-- > 0)
+        T.Game.MarqueeTick(), Shown.push_back(T.View.ScoreText);
+    EXPECT_TRUE(T.Game.MarqueePos >= 1 && T.Game.MarqueePos <= std::max<int>(1, int(Text.size()))) << T.Game.MarqueePos;
     return Shown;
 }
 
@@ -102,8 +93,7 @@ TEST(Marquee, ScrollsAWindowOfEightThatStartsAgainBeforeTheLastLetter)
 TEST(Marquee, StopsForGoodOnceAGameIsUnderWay)
 {
     Table T;
-    T.Game.MarqueeText = "ABCDEFGHIJ";
-    T.View.ScoreText = "0";
+    T.Game.MarqueeText = "ABCDEFGHIJ", T.View.ScoreText = "0";
     T.Game.MarqueeTick();
     EXPECT_EQ(T.View.MarqueeStops, 1);
     EXPECT_EQ(T.View.ScoreText, "0");
@@ -112,10 +102,8 @@ TEST(Marquee, StopsForGoodOnceAGameIsUnderWay)
 TEST(Census, CountsEveryColourAndTheBlanksInTheGamesOwnWords)
 {
     Table T;
-    T.Game.BallColour.fill(Green);
-    T.Game.BallColour[1] = Empty;
-    T.Game.BallColour[2] = T.Game.BallColour[3] = Purple;
-    T.Game.BallColour[4] = Blue;
+    T.Game.BallColour = {Empty, Empty, Purple, Purple, Blue};
+    std::fill(T.Game.BallColour.begin() + 5, T.Game.BallColour.end(), Green);
     EXPECT_EQ(T.Game.CensusText(),
               "There are:\r\rPurple: 2\rBlue:    1\rYellow: 0\rGreen:  128\rRed:     0\r\r"
               "There are 1 Blanks at the moment.     ");

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace orbulon::test {
 namespace {
 
@@ -39,16 +37,11 @@ TEST(Neighbours, OnlyBallsSideBySideInARowOrColumnJoin)
 TEST(SelectGroup, FramesWindingGroupsWhole)
 {
     // A spiral clicked at its inner end, and a U clicked at the top of an arm that runs
-    // down to its bar: both grow against the sweeps' order.
-    std::set<int> Spiral;
-    for (int c = 1; c <= 11; ++c)
-        Spiral.insert({c, 9 * 11 + c});
-    for (int r = 1; r <= 10; ++r)
-        Spiral.insert(r * 11 + 11);
-    for (int r = 2; r <= 9; ++r)
-        Spiral.insert(r * 11 + 1);
-    for (int c = 1; c <= 9; ++c)
-        Spiral.insert(2 * 11 + c);
+    // down to its bar: both grow against the sweeps' order. The spiral runs along the bottom
+    // row, up the right column, back along row 10, down column 1 and in along row 3 to cell 31.
+    const std::set<int> Spiral = {1,  2,  3,   4,   5,   6,   7,   8,   9,   10,  11,  22,  23,  24, 25, 26,
+                                  27, 28, 29,  30,  31,  33,  34,  44,  45,  55,  56,  66,  67,  77, 78, 88,
+                                  89, 99, 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 121};
     const std::set<int> U = {100, 89, 78, 67, 68, 69, 70, 81, 92, 103};
     for (const auto& [Click, Group] : {std::pair{31, Spiral}, {100, U}}) {
         auto T = WithRed(Group);

@@ -11,11 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 using namespace orbulon::test;
@@ -47,8 +42,7 @@ inline Strings PlainLines(const fs::path& Path)
 inline int ExitOf(pid_t Child)
 {
     int Status = 0;
-    ::waitpid(Child, &Status, 0);
-    return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+    return ::waitpid(Child, &Status, 0) == Child && WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
 }
 
 // Runs Scenario in a child process, as an ordinary user when the suite runs as root, so that

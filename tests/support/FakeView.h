@@ -7,11 +7,8 @@
 #include "modGeneral.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace orbulon::test {
 
@@ -55,15 +52,9 @@ public:
         return Boxes.MsgBox(Text, Title, B, I, D);
     }
 
-    int Plays(SoundCue Cue) const
-    {
-        return static_cast<int>(std::count(Sounds.begin(), Sounds.end(), std::pair(Cue, std::string("Play"))));
-    }
-    bool NoTips() const
-    {
-        return std::all_of(Tip.begin(), Tip.end(), [](const std::string& t) { return t.empty(); });
-    }
-    int FramesShown() const { return static_cast<int>(std::count(Frame.begin(), Frame.end(), true)); }
+    int Plays(SoundCue Cue) const { return int(std::ranges::count(Sounds, std::pair(Cue, std::string("Play")))); }
+    bool NoTips() const { return std::ranges::all_of(Tip, &std::string::empty); }
+    int FramesShown() const { return int(std::ranges::count(Frame, true)); }
 };
 
 struct FakeRecords : HighScoreStep {
@@ -81,10 +72,8 @@ struct FakeRecords : HighScoreStep {
 inline std::array<std::int16_t, Cells + 1> QuietBoard()
 {
     std::array<std::int16_t, Cells + 1> Board{};
-    for (int i = 1; i <= Cells; ++i) {
-        const int Row = (i - 1) / Columns, Column = (i - 1) % Columns;
-        Board[i] = static_cast<std::int16_t>((Row + 2 * Column) % 4 + 1);
-    }
+    for (int i = 1; i <= Cells; ++i)  // row + 2 x column, counted from 0
+        Board[i] = static_cast<std::int16_t>(((i - 1) / Columns + 2 * ((i - 1) % Columns)) % 4 + 1);
     return Board;
 }
 

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace orbulon::test {
@@ -18,19 +17,16 @@ struct RecordingPrompts : PlayerPrompts {
     std::vector<std::string> Said;
     std::optional<std::string> Answer;
     std::function<void()> WhileOpen = [] {};
+    void Note(std::string Box) { Said.push_back(std::move(Box)), WhileOpen(); }
 
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons = MsgButtons::OK, MsgIcon = MsgIcon::None,
                int = ButtonOK) override
     {
-        Said.push_back("MsgBox [" + Title + "] " + Text);
-        WhileOpen();
-        return ButtonOK;
+        return Note("MsgBox [" + Title + "] " + Text), ButtonOK;
     }
     std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override
     {
-        Said.push_back("InputBox [" + Title + "] " + Prompt + "(" + Default + ")");
-        WhileOpen();
-        return Answer.value_or(Default);
+        return Note("InputBox [" + Title + "] " + Prompt + "(" + Default + ")"), Answer.value_or(Default);
     }
 };
 

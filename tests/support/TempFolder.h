@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <string>
 #include <string_view>
 
 #include <unistd.h>
@@ -26,8 +24,7 @@ struct TempFolder {
         Path = Pattern;
         std::filesystem::permissions(Path, std::filesystem::perms::all);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    TempFolder(TempFolder&&) = delete;  // and so copies too: only one owner removes the folder
     ~TempFolder()
     {
         namespace fs = std::filesystem;
