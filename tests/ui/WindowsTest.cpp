@@ -210,7 +210,7 @@ private slots:
         }
     }
 
-    void AboutAndScoresFollowThePaletteAndClipNoText()
+    void AboutAndScoresFollowThePaletteAndClipNoTextAndSystemInfoFindsItsTool()
     {
         const QPalette Day = QApplication::palette();
         const QFont Font = QApplication::font();
@@ -249,6 +249,24 @@ private slots:
                 Column.insert(Shown.pixel(100, y));
             QVERIFY(Column.count(QApplication::palette().color(QPalette::Mid).rgb()) == 1 &&
                     Column.count(QApplication::palette().color(QPalette::Light).rgb()) == 1);
+        }
+
+        // About's System Info starts the tool the registry or the desktop names, or says there is none.
+        const std::string Location = "SOFTWARE\\Microsoft\\Shared Tools Location";
+        const std::vector<std::string> Unavailable{
+            "MsgBox [Orbulon!] System Information is unavailable at this time.     "};
+        for (const auto& [Setup, Started] : std::vector<std::pair<SystemSetup, std::string>>{
+                 {{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\Tools\\msinfo32.exe", "", ""},
+                  "C:\\Tools\\msinfo32.exe"},
+                 {{Location, "MSINFO", "C:\\Shared", "", ""}, ""},  // a folder without the tool
+                 {{Location, "MSINFO", "C:\\Shared", "C:\\Shared\\MSINFO32.EXE", ""}, "C:\\Shared\\MSINFO32.EXE"},
+                 {{"", "", "", "", "/usr/bin/hardinfo"}, "/usr/bin/hardinfo"},
+             }) {
+            FakeSystem Desktop(Setup);
+            RecordingPrompts Boxes;
+            StartSysInfo(Desktop, Desktop, Boxes);
+            QCOMPARE(Desktop.Started, Started.empty() ? std::vector<std::string>{} : std::vector{Started});
+            QCOMPARE(Boxes.Said, Started.empty() ? Unavailable : std::vector<std::string>{});
         }
     }
 
@@ -357,26 +375,6 @@ private slots:
         Window.HelpMenuItem[3]->trigger();
         QCOMPARE(Seen.at(3).mid(0, 5), (QStringList{"Orbulon! - Scores.", "2", "Tester", "0", ""}));
         QCOMPARE(Seen[3].size(), Seen[2].size());
-    }
-
-    void SystemInfoStartsTheToolTheRegistryOrDesktopNamesOrSaysThereIsNone()
-    {
-        const std::string Location = "SOFTWARE\\Microsoft\\Shared Tools Location";
-        const std::vector<std::string> Unavailable{
-            "MsgBox [Orbulon!] System Information is unavailable at this time.     "};
-        for (const auto& [Setup, Started] : std::vector<std::pair<SystemSetup, std::string>>{
-                 {{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\Tools\\msinfo32.exe", "", ""},
-                  "C:\\Tools\\msinfo32.exe"},
-                 {{Location, "MSINFO", "C:\\Shared", "", ""}, ""},  // a folder without the tool
-                 {{Location, "MSINFO", "C:\\Shared", "C:\\Shared\\MSINFO32.EXE", ""}, "C:\\Shared\\MSINFO32.EXE"},
-                 {{"", "", "", "", "/usr/bin/hardinfo"}, "/usr/bin/hardinfo"},
-             }) {
-            FakeSystem System(Setup);
-            RecordingPrompts Boxes;
-            StartSysInfo(System, System, Boxes);
-            QCOMPARE(System.Started, Started.empty() ? std::vector<std::string>{} : std::vector{Started});
-            QCOMPARE(Boxes.Said, Started.empty() ? Unavailable : std::vector<std::string>{});
-        }
     }
 
     // A cell shows what its bitmap file holds at the moment it is drawn, however the file was
