@@ -10,34 +10,26 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <filesystem>
 #include <functional>
 
 namespace orbulon::test {
 
-// A program folder of its own for one test: the generated media, copied, and a user folder.
-class MediaCopy {
-public:
+// A program folder of its own for one test: the generated media and the table, copied, and a user folder.
+struct MediaCopy {
+    TempFolder Temp;
     MediaCopy()
     {
         std::filesystem::create_directories(Folders().User);
-        std::filesystem::create_directories(Folders().Program);
         for (std::string_view Name : MediaFiles)
-            std::filesystem::copy_file(std::filesystem::path(ORBULON_MEDIA_DIR) / Name, Folders().Program / Name);
-        std::filesystem::copy_file(std::filesystem::path(ORBULON_MEDIA_DIR) / TableFile, Folders().Program / TableFile);
+            WriteBytes(Path(Name), ReadBytes(std::filesystem::path(ORBULON_MEDIA_DIR) / Name));
+        WriteBytes(Path(TableFile), ReadBytes(std::filesystem::path(ORBULON_MEDIA_DIR) / TableFile));
     }
     GameFolders Folders() const { return {Temp.Path / "program", Temp.Path / "user"}; }
-    QString File(std::string_view Name) const { return QString::fromStdString((Folders().Program / Name).string()); }
+    std::filesystem::path Path(std::string_view Name) const { return Folders().Program / Name; }
+    QString File(std::string_view Name) const { return QString::fromStdString(Path(Name).string()); }
     void Remove(std::string_view Name) const { QFile::remove(File(Name)); }
-    void Write(std::string_view Name, const QByteArray& Bytes) const
-    {
-        QFile Out(File(Name));
-        QVERIFY(Out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        Out.write(Bytes);
-    }
-
-private:
-    TempFolder Temp;
+    QByteArray Read(std::string_view Name) const { return QByteArray::fromStdString(ReadBytes(Path(Name))); }
+    void Write(std::string_view Name, const QByteArray& Bytes) const { WriteBytes(Path(Name), Bytes.toStdString()); }
 };
 
 // Hands the next modal window, as soon as it is up, to Answer, which must close it.
@@ -45,11 +37,8 @@ inline void WhenModal(std::function<void(QWidget*)> Answer)
 {
     auto* Poll = new QTimer;
     QObject::connect(Poll, &QTimer::timeout, Poll, [Poll, Answer] {
-        if (QWidget* Shown = QApplication::activeModalWidget()) {
-            Poll->deleteLater();
-            Poll->stop();
-            Answer(Shown);
-        }
+        if (QWidget* Shown = QApplication::activeModalWidget())
+            Poll->stop(), Poll->deleteLater(), Answer(Shown);
     });
     Poll->start(10);
 }
