@@ -7,6 +7,7 @@
 
 #include "CellPictures.h"
 #include "HighScoreRecord.h"
+#include "MessageBoxes.h"
 #include "Random.h"
 #include "Scramble.h"
 #include "SysInfo.h"
@@ -411,6 +412,25 @@ private slots:
         for (const auto& [Ratio, Pixels] : std::vector<std::pair<qreal, int>>{{1, 20}, {1.5, 40}, {2, 40}, {3, 20}})
             QVERIFY(Pictures.Picture(Folder, 3, Ratio).width() == Pixels &&
                     Pictures.Picture(Folder, 3, Ratio).deviceIndependentSize() == QSizeF(20, 20));
+    }
+
+    // The end-of-game boxes open over the board: a click meant for a ball that lands on one in
+    // its first half second answers nothing; a later click does.
+    void ABoxTakesNoClickInItsFirstHalfSecond()
+    {
+        const auto ClickAt = [](int Ms, QMessageBox::StandardButton Which) {
+            QTimer::singleShot(Ms, [Which] {
+                if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    QTest::mouseClick(Box->button(Which), Qt::LeftButton);
+            });
+        };
+        ClickAt(150, QMessageBox::Cancel);
+        ClickAt(800, QMessageBox::Ok);
+        QElapsedTimer Clock;
+        Clock.start();
+        QCOMPARE(MessageBoxes(nullptr).MsgBox("?", "Orbulon", MsgButtons::OKCancel, MsgIcon::None, ButtonCancel),
+                 ButtonOK);
+        QVERIFY(Clock.elapsed() >= 700);
     }
 
     void EveryBallSoundsOnceWithinASecondAndOnlyWholeWaveFilesArePlayed()
