@@ -2,6 +2,8 @@
 // Drawing the ball of the desktop icon and writing it as PNG and SVG files.
 #include "Icons.h"
 
+#include "Light.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -29,19 +31,6 @@ void PutChunk(std::string& Out, const char* Type, const std::string& Data)
     Out += Body;
     const auto* Bytes = reinterpret_cast<const Bytef*>(Body.data());
     PutBig32(Out, static_cast<std::uint32_t>(crc32(crc32(0, nullptr, 0), Bytes, static_cast<uInt>(Body.size()))));
-}
-
-double ToLinear(std::uint8_t Value)
-{
-    const double c = Value / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-std::uint8_t FromLinear(double Linear)
-{
-    const double l = std::clamp(Linear, 0.0, 1.0);
-    const double c = l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
-    return static_cast<std::uint8_t>(std::lround(c * 255));
 }
 
 // The ball fills the square but for a thin margin, so it reads as large as other

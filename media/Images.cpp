@@ -3,6 +3,7 @@
 #include "Images.h"
 
 #include "Bytes.h"
+#include "Light.h"
 
 #include <algorithm>
 #include <array>
@@ -30,26 +31,11 @@ void PutInfoHeader(std::string& Out, int Width, int Height, int BitCount, std::u
     Put32(Out, 0);
 }
 
-// The bitmaps are shaded and blended in linear light, so the antialiased edge does not
-// come out darker than either side of it.
-double ToLinear(std::uint8_t Value)
-{
-    const double c = Value / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-std::uint8_t FromLinear(double Linear)
-{
-    const double l = std::clamp(Linear, 0.0, 1.0);
-    const double c = l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
-    return static_cast<std::uint8_t>(std::lround(c * 255));
-}
-
 struct Linear {
     double R = 0, G = 0, B = 0;
 };
 
-Linear ToLinear(Rgb c) { return {ToLinear(c.R), ToLinear(c.G), ToLinear(c.B)}; }
+Linear ToLinear(Rgb c) { return {media::ToLinear(c.R), media::ToLinear(c.G), media::ToLinear(c.B)}; }
 
 // Averages Shade over an 8 x 8 grid inside each pixel, so the round edge is smooth.
 using Shader = std::function<Linear(double X, double Y)>;
