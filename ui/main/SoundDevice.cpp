@@ -69,14 +69,14 @@ std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Width)
     return Value;
 }
 
-std::uint32_t FrameBytes(const pa_sample_spec& Spec)
+std::uint32_t FrameBytes(const pa_sample_spec& Format)
 {
-    return Spec.channels * (Spec.format == PA_SAMPLE_U8 ? 1u : Spec.format == PA_SAMPLE_S16LE ? 2u : 4u);
+    return Format.channels * (Format.format == PA_SAMPLE_U8 ? 1u : Format.format == PA_SAMPLE_S16LE ? 2u : 4u);
 }
 
 // The sample format and the samples of a wave that WholeWave has accepted.
 struct Samples {
-    pa_sample_spec Spec{};
+    pa_sample_spec Format{};
     QByteArray Data;
 };
 
@@ -89,14 +89,14 @@ Samples SamplesOf(const QByteArray& Wave)
         const qsizetype Body = At + 8;
         if (Id == "fmt ") {
             const auto Bits = LittleEndian(Wave, Body + 14, 2);
-            Found.Spec.format = LittleEndian(Wave, Body, 2) == 3 ? PA_SAMPLE_FLOAT32LE
-                : Bits == 8                                      ? PA_SAMPLE_U8
-                : Bits == 16                                     ? PA_SAMPLE_S16LE
-                                                                 : PA_SAMPLE_S32LE;
-            Found.Spec.channels = static_cast<std::uint8_t>(LittleEndian(Wave, Body + 2, 2));
-            Found.Spec.rate = LittleEndian(Wave, Body + 4, 4);
+            Found.Format.format = LittleEndian(Wave, Body, 2) == 3 ? PA_SAMPLE_FLOAT32LE
+                : Bits == 8                                        ? PA_SAMPLE_U8
+                : Bits == 16                                       ? PA_SAMPLE_S16LE
+                                                                   : PA_SAMPLE_S32LE;
+            Found.Format.channels = static_cast<std::uint8_t>(LittleEndian(Wave, Body + 2, 2));
+            Found.Format.rate = LittleEndian(Wave, Body + 4, 4);
         } else if (Id == "data") {
-            Found.Data = Wave.mid(Body, Size - Size % FrameBytes(Found.Spec));
+            Found.Data = Wave.mid(Body, Size - Size % FrameBytes(Found.Format));
             break;
         }
         At = Body + Size + (Size & 1);
@@ -150,8 +150,8 @@ private:
     void Run()
     {
         const SimpleApi* Api = LoadSimpleApi();
-        const std::uint32_t Frame = FrameBytes(Cue.Spec);
-        const std::uint32_t Slice = std::max<std::uint32_t>(1, Cue.Spec.rate / 100) * Frame;
+        const std::uint32_t Frame = FrameBytes(Cue.Format);
+        const std::uint32_t Slice = std::max<std::uint32_t>(1, Cue.Format.rate / 100) * Frame;
         pa_simple* Server = nullptr;
         if (Api && !Cue.Data.isEmpty()) {
             // A short queue at the server, so a restart is heard at once, that starts playing
@@ -162,7 +162,7 @@ private:
             const pa_buffer_attr Queue{ServerDefault, 4 * Slice, Start, ServerDefault, ServerDefault};
             int Error = 0;
             Server =
-                Api->New(nullptr, "Orbulon", PA_STREAM_PLAYBACK, nullptr, Name, &Cue.Spec, nullptr, &Queue, &Error);
+                Api->New(nullptr, "Orbulon", PA_STREAM_PLAYBACK, nullptr, Name, &Cue.Format, nullptr, &Queue, &Error);
         }
         unsigned Seen = 0;
         while (NextPlay(Seen)) {
