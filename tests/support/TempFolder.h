@@ -8,8 +8,6 @@
 #include <fstream>
 #include <string_view>
 
-#include <unistd.h>
-
 namespace orbulon::test {
 
 // Open to every user, so a scenario can run as an unprivileged user inside it; folders a test
