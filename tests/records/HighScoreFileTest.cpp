@@ -3,7 +3,6 @@
 // writes, and how it copes with damaged, missing and unwritable tables without losing a score.
 #include "GameFiles.h"
 #include "HighScoreRecord.h"
-#include "HighScoreTable.h"
 #include "RecordsTestSupport.h"
 #include "TextCodec.h"
 
@@ -20,12 +19,10 @@ using namespace orbulon;
 
 namespace {
 
-using Scores = std::array<std::int16_t, 6>;
 const Strings Shipped = {"01200Orbulon", "00900Rosie Red", "00600Bluebell", "00400Goldie", "00200Fern"};
 const Strings AnnAlone = {"00005Ann", "00000", "00000", "00000", "00000"};
 const std::string Prompt = "InputBox [Orbulon!] Please enter your name.     ";
 const std::string Announce = "MsgBox [Orbulon!] You got the high score!";
-const auto ReadOnlyFolder = fs::perms(0555);
 const std::string SaveFailed = "MsgBox [Orbulon!] Sorry, your score could not be saved.     ";
 const std::string Unreadable =
     "MsgBox [Orbulon!] Sorry, the high-score table could not be read, so your score was not saved.     ";
@@ -62,10 +59,6 @@ TEST_F(HighScoreStep, EachScoreEntersBelowItsEqualsWithOnlyANewBestAnnouncedBefo
     Finish(1200, "007 Bond");
     EXPECT_EQ(Finish(1200, "42"), (Strings{"17292Ann", "01200Orbulon", "01200007 Bond", "0120042", "00900Rosie Red"}));
     EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Ann)", Prompt + "(007 Bond)"}));
-    // Names starting with digits read back whole: the score is always five characters.
-    Record.LoadHighScores();
-    EXPECT_EQ(Record.HighScores, (Scores{0, 17292, 1200, 1200, 1200, 900}));
-    EXPECT_EQ(Record.HighNames[3] + "|" + Record.HighNames[4], "007 Bond|42");
 }
 
 TEST_F(HighScoreStep, TheFileIsRewrittenOnlyWhenAScoreEntersEvenUnderAnEmptyName)
@@ -125,7 +118,7 @@ TEST_F(DamagedTable, AnyMissingJunkOrHugeTableReadsSensiblyThenIsRewrittenWhole)
                TableBytes({"99999Max", "12a45Bob", "", "00001\x1b" + std::string(5000, 'z')}) +
                    std::string(20'000'000, '\x7f'));
     Record.LoadHighScores();
-    EXPECT_EQ(Record.HighScores, (Scores{0, 32767, 12, 0, 1, 0}));
+    EXPECT_EQ(Record.HighScores, (decltype(Record.HighScores){0, 32767, 12, 0, 1, 0}));
     EXPECT_EQ(Record.HighNames[2], "Bob");
     EXPECT_EQ(Record.HighNames[4], "?" + std::string(MaxNameLength - 1, 'z'));
     EXPECT_EQ(Finish(5, "Ann").size(), 5u);
@@ -141,7 +134,7 @@ TEST_F(DamagedTable, AnyMissingJunkOrHugeTableReadsSensiblyThenIsRewrittenWhole)
 
 TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenOn)
 {
-    fs::permissions(Program, ReadOnlyFolder);
+    fs::permissions(Program, fs::perms(0555));  // read-only
     RunUnprivileged([&] {
         EXPECT_EQ(Finish(1000, "Ann"),
                   (Strings{"01200Orbulon", "01000Ann", "00900Rosie Red", "00600Bluebell", "00400Goldie"}));
@@ -168,7 +161,7 @@ TEST_F(DamagedTable, AnUnreadableTableIsLeftInPlaceWithThePlayerTold)
 TEST_F(DamagedTable, AFailedWriteKeepsTheOldTableWithOneMessage)
 {
     WriteBytes(Temp.Path / "file", "");
-    fs::permissions(Program, ReadOnlyFolder);
+    fs::permissions(Program, fs::perms(0555));  // read-only
     RunUnprivileged([&] {
         HighScoreRecord Stuck(Program, Temp.Path / "file" / "user");  // no folder can be made there
         Stuck.RecordHighScore(2000, PlayerName, Ui);
@@ -232,14 +225,11 @@ TEST_F(DamagedTable, LinksPipesAndDevicesBesideTheProgramNeitherHangNorTakeTheTa
         Arrange();
         const bool Linked = fs::is_symlink(fs::symlink_status(Table));
         SCOPED_TRACE(Case);
-        HighScoreRecord Fresh(Program, User);
-        Ui.Said.clear();
+        Record = HighScoreRecord(Program, User);
         const auto Start = std::chrono::steady_clock::now();
-        Ui.Answer = "Ann";
-        Fresh.RecordHighScore(1000, PlayerName, Ui);
+        EXPECT_EQ(std::ranges::count(Finish(1000, "Ann"), "01000Ann"), 1);
         EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(2));
         EXPECT_NE(Ui.Said.back(), SaveFailed);
-        EXPECT_EQ(std::ranges::count(PlainLines(Fresh.TablePath()), "01000Ann"), 1);
         EXPECT_EQ(ReadBytes(Victim), TableBytes(Shipped));
         EXPECT_EQ(fs::is_symlink(fs::symlink_status(Table)), Linked);  // a packager's link stays
         EXPECT_FALSE(fs::exists(Program / "Config.cfg.a1B2c3"));
