@@ -91,14 +91,12 @@ TEST_F(HighScoreStep, ACopyStalledInsideItsSaveLongerThanAnyShortWaitLosesNoScor
     // Figure guarded: both scores in the table after another process stalls 6 s before its rename.
     std::cout.flush();
     const pid_t Slow = ::fork();
-    if (Slow == 0) {
-        HighScoreRecord Other(Program, User);
-        Other.FileCalls.Rename = [](const char* From, const char* To) {
+    if (Slow == 0) {  // another copy of the game, from the same table
+        Record.FileCalls.Rename = [](const char* From, const char* To) {
             std::this_thread::sleep_for(std::chrono::seconds(6));
             return ::rename(From, To);
         };
-        Ui.Answer = "Slow";
-        Other.RecordHighScore(800, PlayerName, Ui);
+        Finish(800, "Slow");
         ::_exit(0);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the slow copy holds the lock
@@ -126,10 +124,9 @@ TEST_F(DamagedTable, AnyMissingJunkOrHugeTableReadsSensiblyThenIsRewrittenWhole)
     // A folder in its place is left be: the table moves to the player's folder, without complaint.
     fs::remove(Table);
     fs::create_directory(Table);
-    Ui.Said.clear();
     EXPECT_EQ(Finish(5, "Ann"), AnnAlone);
     EXPECT_EQ(Record.TablePath(), User / TableFile);
-    EXPECT_EQ(Ui.Said.size(), 2u);  // prompt and announcement
+    EXPECT_EQ(Ui.Said.back(), Announce);  // and no complaint after it
 }
 
 TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenOn)
@@ -160,15 +157,13 @@ TEST_F(DamagedTable, AnUnreadableTableIsLeftInPlaceWithThePlayerTold)
 
 TEST_F(DamagedTable, AFailedWriteKeepsTheOldTableWithOneMessage)
 {
-    WriteBytes(Temp.Path / "file", "");
+    WriteBytes(User, "");  // a file where the player's folder would be made
     fs::permissions(Program, fs::perms(0555));  // read-only
     RunUnprivileged([&] {
-        HighScoreRecord Stuck(Program, Temp.Path / "file" / "user");  // no folder can be made there
-        Stuck.RecordHighScore(2000, PlayerName, Ui);
+        EXPECT_EQ(Finish(2000, "Ann"), Shipped);
         // The new best is announced before the table is rewritten; the failure follows it.
         EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce, SaveFailed}));
-        EXPECT_EQ(Stuck.HighScores[1], 1200);
-        EXPECT_EQ(PlainLines(Table), Shipped);
+        EXPECT_EQ(Record.HighScores[1], 1200);
     });
 }
 
