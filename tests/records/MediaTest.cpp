@@ -48,13 +48,11 @@ double DeltaE2000(const Colour& Lab1, const Colour& Lab2)
     const double G = 0.5 * (1 - Weight((std::hypot(Lab1[1], Lab1[2]) + std::hypot(Lab2[1], Lab2[2])) / 2));
     const double a1 = Lab1[1] * (1 + G), a2 = Lab2[1] * (1 + G);
     const double C1 = std::hypot(a1, Lab1[2]), C2 = std::hypot(a2, Lab2[2]);
-    // A grey's hue is arbitrary, and harmless: with either chroma zero, dH and so RT vanish.
     const auto Hue = [](double a, double b) { return std::fmod(std::atan2(b, a) / Deg + 360, 360); };
     const double h1 = Hue(a1, Lab1[2]), h2 = Hue(a2, Lab2[2]);
-    double dh = C1 * C2 == 0 ? 0 : h2 - h1, hbar = h1 + h2;
-    dh += dh > 180 ? -360 : dh < -180 ? 360 : 0;
-    if (C1 * C2 != 0)
-        hbar = std::abs(h1 - h2) <= 180 ? hbar / 2 : hbar < 360 ? (hbar + 360) / 2 : (hbar - 360) / 2;
+    // With either chroma zero, dH and RT vanish whatever the hues: a grey needs no special case.
+    const double dh = std::remainder(h2 - h1, 360.0);
+    const double hbar = std::fmod((h1 + h2) / 2 + (std::abs(h1 - h2) > 180 ? 180 : 0), 360);
     const double L50 = (Lab1[0] + Lab2[0]) / 2 - 50, Cpbar = (C1 + C2) / 2;
     const double T = 1 - 0.17 * std::cos((hbar - 30) * Deg) + 0.24 * std::cos(2 * hbar * Deg) +
         0.32 * std::cos((3 * hbar + 6) * Deg) - 0.20 * std::cos((4 * hbar - 63) * Deg);
