@@ -2,6 +2,7 @@
 // Helpers for the records tests: raw table files, and scenarios run unprivileged.
 #pragma once
 
+#include "DataFiles.h"
 #include "RecordingPrompts.h"
 #include "Scramble.h"
 #include "TempFolder.h"
@@ -24,17 +25,15 @@ inline std::string TableBytes(const Strings& PlainLines)
     return Bytes;
 }
 
-// The plain record lines of a table file; fails the test unless every line ends in CR LF.
+// The plain record lines of a table file; fails the test unless they, scrambled again and each
+// ended by CR LF, give back the file's bytes exactly.
 inline Strings PlainLines(const fs::path& Path)
 {
     const std::string Bytes = ReadBytes(Path);
     Strings Lines;
-    std::size_t Start = 0;
-    for (std::size_t End; (End = Bytes.find("\r\n", Start)) != std::string::npos; Start = End + 2) {
-        EXPECT_EQ(Bytes.find_first_of("\r\n", Start), End) << "line break inside a record in " << Path;
-        Lines.push_back(orbulon::UnscrambleText(Bytes.substr(Start, End - Start)));
-    }
-    EXPECT_EQ(Start, Bytes.size()) << "unended line in " << Path;
+    for (const std::string_view Line : orbulon::SplitLines(Bytes, Bytes.size()))
+        Lines.push_back(orbulon::UnscrambleText(Line));
+    EXPECT_EQ(TableBytes(Lines), Bytes) << "not one scrambled record per CR LF line in " << Path;
     return Lines;
 }
 
