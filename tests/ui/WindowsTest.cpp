@@ -40,16 +40,6 @@ int MisplacedRed(const frmMain& Window)
     return Wrong;
 }
 
-// The runs of Colour met along a line of Image, from the device pixel of the point From in steps
-// of Step, each as a string of 'x'; a single empty one when there is none.
-QStringList Runs(const QImage& Image, QPointF From, QPoint Step, Rgb Colour)
-{
-    QString Line;
-    for (QPoint At = (From * Image.devicePixelRatio()).toPoint(); Image.rect().contains(At); At += Step)
-        Line += Image.pixelColor(At) == ToQColor(Colour) ? 'x' : ' ';
-    return Line.simplified().split(' ');
-}
-
 // Chooses a menu item and keeps the title and the labels of the window it puts up, and closes it.
 void ReadWindowOf(QAction* Item, std::vector<QStringList>& Seen)
 {
@@ -161,13 +151,21 @@ private slots:
             QImage Board((QSizeF(Window.Board->size()) * Ratio).toSize(), QImage::Format_RGB32);
             Board.setDevicePixelRatio(Ratio);
             Window.Board->render(&Board);
+            // The runs of Colour met along a line of the drawing, from the device pixel of the point
+            // From in steps of Step, each as a string of 'x'; a single empty one when there is none.
+            const auto Runs = [&Board, Ratio](QPointF From, QPoint Step, Rgb Colour) {
+                QString Line;
+                for (QPoint At = (From * Ratio).toPoint(); Board.rect().contains(At); At += Step)
+                    Line += Board.pixelColor(At) == ToQColor(Colour) ? 'x' : ' ';
+                return Line.simplified().split(' ');
+            };
             QSet<qsizetype> Widths;
             for (const QPoint& Step : Directions)
-                Widths.insert(Runs(Board, QRectF(ToQRect(Shape1Rect)).center(), Step, Shape1Outline).back().size());
+                Widths.insert(Runs(QRectF(ToQRect(Shape1Rect)).center(), Step, Shape1Outline).back().size());
             for (int Cell = 1; Cell <= 132; Cell += 2) {
                 const QRectF Ball = Window.picBall[Cell]->geometry();
                 for (const QPoint& Step : Directions)
-                    Widths.insert(Runs(Board, Ball.center() + Step * 9, Step, HighlightOutline).front().size());
+                    Widths.insert(Runs(Ball.center() + Step * 9, Step, HighlightOutline).front().size());
                 const QRect Drawn((Ball.topLeft() * Ratio).toPoint() + QPoint(1, 1),
                                   (Ball.bottomRight() * Ratio).toPoint() - QPoint(2, 2));
                 for (const QPoint& Pixel : {Drawn.topLeft(), Drawn.bottomRight(), Drawn.center()})
@@ -261,7 +259,6 @@ private slots:
             Click(Cell), ByMouse.push_back(Seen());
         QCOMPARE(Window->txtScore->text(), QString::number(n * (n - 1)));
         QCOMPARE(Window->mmClear.PlaysRequested(), n);
-        QTRY_COMPARE_WITH_TIMEOUT(Window->mmClick.PlaysPending() + Window->mmClear.PlaysPending(), 0, 2000);
 
         Deal = SeededRandom(20260401);
         Start().FileMenuItem[1]->trigger();
