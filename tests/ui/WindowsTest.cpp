@@ -140,6 +140,9 @@ private slots:
         for (int Cell = 1; Cell <= 132; ++Cell)
             Centre[Window.Game().BallColour[Cell]] = Window.picBall[Cell]->Picture().toImage().pixelColor(10, 10);
         QVERIFY(Centre[2] != Centre[4] && Centre[2] != QColor(64, 64, 64) && Centre[4] != QColor(64, 64, 64));
+        // A click frames a group with its click sound missing: every ball's play passes in silence.
+        Click(CellWithPartner(Window.Game().BallColour));
+        QTRY_VERIFY(FramesShown(Window) >= 2 && Window.mmClick.PlaysSounded() == FramesShown(Window));
 
         // Every other cell framed, so that no frame adjoins another and each of its edges shows alone:
         // the outline and every frame edge are one width, and a click anywhere on a framed ball's
