@@ -26,8 +26,6 @@ struct MediaCopy {
     }
     GameFolders Folders() const { return {Temp.Path / "program", Temp.Path / "user"}; }
     std::filesystem::path Path(std::string_view Name) const { return Folders().Program / Name; }
-    QString File(std::string_view Name) const { return QString::fromStdString(Path(Name).string()); }
-    void Remove(std::string_view Name) const { QFile::remove(File(Name)); }
     QByteArray Read(std::string_view Name) const { return QByteArray::fromStdString(ReadBytes(Path(Name))); }
     void Write(std::string_view Name, const QByteArray& Bytes) const { WriteBytes(Path(Name), Bytes.toStdString()); }
 };

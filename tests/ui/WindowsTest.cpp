@@ -5,26 +5,17 @@
 #include "GameInfo.h"
 #include "WindowTestSupport.h"
 
-#include "CellPictures.h"
-#include "HighScoreRecord.h"
-#include "MessageBoxes.h"
-#include "Random.h"
 #include "Scramble.h"
-#include "SysInfo.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmScores.h"
 
 #include <ranges>
-#include <set>
 
 using namespace orbulon;
 using namespace orbulon::test;
 
 namespace {
-
-// Headless unless told otherwise: set before the test main makes the application.
-const bool Offscreen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qputenv("QT_QPA_PLATFORM", "offscreen");
 
 int FramesShown(const frmMain& Window)
 {
@@ -36,38 +27,21 @@ int FramesShown(const frmMain& Window)
 // the group, and nowhere at all when no group is framed.
 int MisplacedRed(const frmMain& Window)
 {
-    QRegion Cells, Frames;
-    for (int Index = 1; Index <= 132; ++Index) {
-        Cells += Window.picBall[Index]->geometry();
+    QRegion Frames;
+    for (int Index = 1; Index <= 132; ++Index)
         if (Window.HighlightShown(Index))
             Frames += Window.picBall[Index]->geometry().adjusted(-1, -1, 1, 1);
-    }
     const QImage Surface = Window.Board->grab().toImage();
     int Wrong = 0;
     for (int y = 0; y < ScoreRect.Top; ++y)
         for (int x = 0; x < Surface.width(); ++x)
-            Wrong += !Cells.contains(QPoint(x, y)) &&
+            Wrong += !Window.Board->childAt(x, y) &&
                 (Surface.pixelColor(x, y) == QColor(255, 0, 0)) != Frames.contains(QPoint(x, y));
     return Wrong;
 }
 
-// The lengths of the runs of Colour met along a line of Image from From in steps of Step,
-// beginning with the first run that starts at least Skip steps away; {0} when there is none.
-std::vector<int> Runs(const QImage& Image, QPoint From, QPoint Step, int Skip, const QColor& Colour)
-{
-    std::vector<int> Found{0};
-    for (int Taken = 0; Image.rect().contains(From); From += Step, ++Taken)
-        if (Image.pixelColor(From) == Colour && Taken >= Skip)
-            ++Found.back();
-        else if (Found.back() > 0)
-            Found.push_back(0);
-    if (Found.size() > 1 && Found.back() == 0)
-        Found.pop_back();
-    return Found;
-}
-
-// Keeps the title and the labels of the next window the game puts up, and closes it.
-void ReadNextWindow(std::vector<QStringList>& Seen)
+// Chooses a menu item and keeps the title and the labels of the window it puts up, and closes it.
+void ReadWindowOf(QAction* Item, std::vector<QStringList>& Seen)
 {
     WhenModal([&Seen](QWidget* Shown) {
         QStringList Texts{Shown->windowTitle()};
@@ -75,17 +49,16 @@ void ReadNextWindow(std::vector<QStringList>& Seen)
             Texts << Label->text();
         Seen.push_back(Texts), Shown->close();
     });
+    Item->trigger();
 }
 
 // A system whose registry holds at most one value, with at most one file and one tool of
-// its own desktop, that notes the programs started.
+// its own desktop; the programs it starts are noted by their paths among the boxes it was shown.
 struct SystemSetup {
     std::string Key, Name, Value, File, NativeTool;
 };
-struct FakeSystem : SystemSetup, Registry, ProgramLauncher {
-    explicit FakeSystem(SystemSetup Setup) : SystemSetup(std::move(Setup)) {}
-    std::vector<std::string> Started;
-
+struct FakeSystem : SystemSetup, Registry, ProgramLauncher, RecordingPrompts {
+    explicit FakeSystem(SystemSetup Setup = {}) : SystemSetup(std::move(Setup)) {}
     long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access, RegHandle&) override
     {
         return Root == RegLocalMachine && Access == RegKeyAccess && SubKey == Key ? RegSuccess : RegNotFound;
@@ -98,7 +71,7 @@ struct FakeSystem : SystemSetup, Registry, ProgramLauncher {
     }
     long CloseKey(RegHandle) override { return RegSuccess; }
     bool FileExists(const std::string& Path) override { return Path == File; }
-    bool Start(const std::string& Program) override { return Started.push_back(Program), true; }
+    bool Start(const std::string& Program) override { return Said.push_back(Program), true; }
     std::string FindSystemInfoTool() override { return NativeTool; }
 };
 
@@ -147,11 +120,12 @@ private slots:
     }
     void cleanup() { Window.reset(); }
 
-    // With some pictures and sounds missing or damaged, so that the game must carry on without them.
-    void BoardSitsWhereDesignedTakesClicksOnlyInAGameAndDrawsEvenLinesAtEveryScale()
+    // With some pictures and sounds missing or damaged, so that the game must carry on without
+    // them, and at device pixel ratios from 1 to 3.
+    void TheBoardIsDrawnAsDesigned()
     {
         for (const char* Name : {"BlueBall.bmp", "Orbulon.ico", "Click.wav"})
-            Media->Remove(Name);
+            std::filesystem::remove(Media->Path(Name));
         Media->Write("GreenBall.bmp", "not a bitmap at all");
         Media->Write("Clear.wav", "RIFF? no");
         frmMain& Window = Start();
@@ -160,58 +134,55 @@ private slots:
         QCOMPARE(Window.picBall[132]->geometry(), QRect(224, 22, 20, 20));
         QCOMPARE(Window.txtScore->geometry(), QRect(8, 280, 242, 60));
 
-        modGeneral& Game = Window.Game();
-        const auto Dealt = Game.BallColour;
-        Click(CellWithPartner(Game.BallColour));
-        QVERIFY(Game.BallColour == Dealt && FramesShown(Window) == 0);
-
         Window.FileMenuItem[1]->trigger();
         // Blue and green balls are drawn in their own colours, not left as empty cells.
         QColor Centre[6];
         for (int Cell = 1; Cell <= 132; ++Cell)
-            Centre[Game.BallColour[Cell]] = Window.picBall[Cell]->Picture().toImage().pixelColor(10, 10);
+            Centre[Window.Game().BallColour[Cell]] = Window.picBall[Cell]->Picture().toImage().pixelColor(10, 10);
         QVERIFY(Centre[2] != Centre[4] && Centre[2] != QColor(64, 64, 64) && Centre[4] != QColor(64, 64, 64));
+        // A click frames a group with its click sound missing: every ball's play passes in silence.
+        Click(CellWithPartner(Window.Game().BallColour));
+        QTRY_VERIFY(FramesShown(Window) >= 2 && Window.mmClick.PlaysSounded() == FramesShown(Window));
 
-        // At every scale the lines are even and each pixel belongs to the cell it shows.
-        Click(CellWithPartner(Game.BallColour));
+        // Every other cell framed, so that no frame adjoins another and each of its edges shows alone:
+        // the outline and every frame edge are one width, and a click anywhere on a framed ball's
+        // picture, up to the device pixel that straddles its edge, reaches the ball, which no frame covers.
+        for (int Cell = 1; Cell <= 132; ++Cell)
+            Window.Board->SetFrame(Cell, Cell % 2 == 1);
         const std::vector<QPoint> Directions{{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
         for (const qreal Ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-            QPixmap Drawing((QSizeF(Window.Board->size()) * Ratio).toSize());
-            Drawing.setDevicePixelRatio(Ratio);
-            Window.Board->render(&Drawing);
-            const QImage Board = Drawing.toImage();
-            const auto Device = [Ratio](QPointF Logical) { return (Logical * Ratio).toPoint(); };
-            std::set<int> Widths;
-            // The board's outline, from its middle out to each of its four edges.
+            QImage Board((QSizeF(Window.Board->size()) * Ratio).toSize(), QImage::Format_RGB32);
+            Board.setDevicePixelRatio(Ratio);
+            Window.Board->render(&Board);
+            // The runs of Colour met along a line of the drawing, from the device pixel of the point
+            // From in steps of Step, each as a string of 'x'; a single empty one when there is none.
+            const auto Runs = [&Board, Ratio](QPointF From, QPoint Step, Rgb Colour) {
+                QString Line;
+                for (QPoint At = (From * Ratio).toPoint(); Board.rect().contains(At); At += Step)
+                    Line += Board.pixelColor(At) == ToQColor(Colour) ? 'x' : ' ';
+                return Line.simplified().split(' ');
+            };
+            QSet<qsizetype> Widths;
             for (const QPoint& Step : Directions)
-                Widths.insert(
-                    Runs(Board, Device(QRectF(ToQRect(Shape1Rect)).center()), Step, 0, ToQColor(Shape1Outline)).back());
-            // Each framed ball's frame, on every side where no framed neighbour adjoins it.
-            for (int Cell = 1; Cell <= 132; ++Cell) {
-                if (!Window.HighlightShown(Cell))
-                    continue;
-                const QRect Ball = Window.picBall[Cell]->geometry();
-                for (const QPoint& Step : Directions) {
-                    const auto* Beside = qobject_cast<BallPicture*>(Window.Board->childAt(Ball.center() + Step * 21));
-                    if (!Beside || !Window.HighlightShown(Beside->CellIndex()))
-                        Widths.insert(Runs(Board, Device(QRectF(Ball).center()), Step, qRound(9 * Ratio),
-                                           ToQColor(HighlightOutline))
-                                          .front());
-                }
-                // A click on the ball's picture, up to the device pixel that straddles its edge,
-                // reaches the ball, and no frame covers it.
-                const QRect Drawn =
-                    QRect(Device(Ball.topLeft()), Device(Ball.bottomRight() + QPoint(1, 1)) - QPoint(1, 1))
-                        .adjusted(1, 1, -1, -1);
+                Widths.insert(Runs(QRectF(ToQRect(Shape1Rect)).center(), Step, Shape1Outline).back().size());
+            for (int Cell = 1; Cell <= 132; Cell += 2) {
+                const QRectF Ball = Window.picBall[Cell]->geometry();
+                for (const QPoint& Step : Directions)
+                    Widths.insert(Runs(Ball.center() + Step * 9, Step, HighlightOutline).front().size());
+                const QRect Drawn((Ball.topLeft() * Ratio).toPoint() + QPoint(1, 1),
+                                  (Ball.bottomRight() * Ratio).toPoint() - QPoint(2, 2));
                 for (const QPoint& Pixel : {Drawn.topLeft(), Drawn.bottomRight(), Drawn.center()})
                     QVERIFY(Window.Board->childAt((QPointF(Pixel) / Ratio).toPoint()) == Window.picBall[Cell] &&
                             Board.pixelColor(Pixel) != ToQColor(HighlightOutline));
             }
-            QVERIFY(Widths.size() == 1 && !Widths.count(0));
+            QVERIFY(Widths.size() == 1 && !Widths.contains(0));
         }
     }
 
-    void AboutAndScoresFollowThePaletteAndClipNoTextAndSystemInfoFindsItsTool()
+    // A dark palette, then the same with a larger font, then the palette and font the test found:
+    // no button or label clipped, the texts in the palette's colours, the separator etched in its
+    // shadow and light, a long name cut short with an ellipsis and whole in its tool tip.
+    void AboutAndScoresSuitThePlayersPaletteAndFont()
     {
         const QPalette Day = QApplication::palette();
         const QFont Font = QApplication::font();
@@ -219,8 +190,7 @@ private slots:
                              QColor(30, 30, 32), QColor(230, 230, 230), QColor(30, 30, 30));
         Player.Answer = std::string(40, 'W');
         HighScoreRecord(Media->Folders().Program, Media->Folders().User).RecordHighScore(17292, *Player.Answer, Player);
-        FakeSystem System({});
-        // Dark, dark with a larger font, and last as the test found them.
+        FakeSystem System;
         for (const auto& [Palette, FontScale] : {std::pair{Night, 1.0}, {Night, 1.25}, {Day, 1.0}}) {
             QApplication::setPalette(Palette);
             QFont Scaled = Font;
@@ -240,42 +210,37 @@ private slots:
                              QApplication::palette().color(QPalette::WindowText));
                 }
             }
-            // The long name ends in an ellipsis within its column, and is whole in its tool tip.
             QVERIFY(Scores.lblName[1]->text().endsWith(QChar(0x2026)) &&
                     Scores.lblName[1]->toolTip().contains(QString::fromStdString(*Player.Answer)));
-            // The separator is etched in the palette's own shadow and light.
             const QImage Shown = About.grab().toImage();
-            std::set<QRgb> Column;
-            for (int y = 0; y < Shown.height(); ++y)
-                Column.insert(Shown.pixel(100, y));
-            QVERIFY(Column.count(QApplication::palette().color(QPalette::Mid).rgb()) == 1 &&
-                    Column.count(QApplication::palette().color(QPalette::Light).rgb()) == 1);
-        }
-
-        // About's System Info starts the tool the registry or the desktop names, or says there is none.
-        const std::string Location = "SOFTWARE\\Microsoft\\Shared Tools Location";
-        const std::vector<std::string> Unavailable{
-            "MsgBox [Orbulon!] System Information is unavailable at this time.     "};
-        for (const auto& [Setup, Started] : std::vector<std::pair<SystemSetup, std::string>>{
-                 {{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\Tools\\msinfo32.exe", "", ""},
-                  "C:\\Tools\\msinfo32.exe"},
-                 {{Location, "MSINFO", "C:\\Shared", "", ""}, ""},  // a folder without the tool
-                 {{Location, "MSINFO", "C:\\Shared", "C:\\Shared\\MSINFO32.EXE", ""}, "C:\\Shared\\MSINFO32.EXE"},
-                 {{"", "", "", "", "/usr/bin/hardinfo"}, "/usr/bin/hardinfo"},
-             }) {
-            FakeSystem Desktop(Setup);
-            RecordingPrompts Boxes;
-            StartSysInfo(Desktop, Desktop, Boxes);
-            QCOMPARE(Desktop.Started, Started.empty() ? std::vector<std::string>{} : std::vector{Started});
-            QCOMPARE(Boxes.Said, Started.empty() ? Unavailable : std::vector<std::string>{});
+            const auto Column = std::views::iota(0, Shown.height()) |
+                std::views::transform([&Shown](int y) { return Shown.pixel(100, y); });
+            QVERIFY(std::ranges::count(Column, QApplication::palette().color(QPalette::Mid).rgb()) > 0 &&
+                    std::ranges::count(Column, QApplication::palette().color(QPalette::Light).rgb()) > 0);
         }
     }
 
-    // A click frames a group, red in its gaps and nowhere else, with its points on its balls; a
-    // click outside drops it; a click in the frame takes it, a sound for every ball. Space and
-    // Enter on the focused cell then do on the same deal what a click there did. Hint and a
-    // cancelled Exit leave the game as it was.
-    void KeysAndClicksFrameDropAndTakeAGroupAlikeAndHintOrCancelledExitKeepTheGame()
+    // About's System Info button: the tool the registry names, else this desktop's own, else a message.
+    void SystemInfoStartsTheToolTheSystemNames()
+    {
+        const std::string Tools = "SOFTWARE\\Microsoft\\Shared Tools";
+        const std::string None = "MsgBox [Orbulon!] System Information is unavailable at this time.     ";
+        for (const auto& [Setup, Outcome] : std::vector<std::pair<SystemSetup, std::string>>{
+                 {{Tools + "\\MSINFO", "PATH", "C:\\Tools\\msinfo32.exe", "", ""}, "C:\\Tools\\msinfo32.exe"},
+                 {{Tools + " Location", "MSINFO", "C:\\Shared", "", ""}, None},  // a folder without the tool
+                 {{Tools + " Location", "MSINFO", "C:\\Shared", "C:\\Shared\\MSINFO32.EXE", ""},
+                  "C:\\Shared\\MSINFO32.EXE"},
+                 {{"", "", "", "", "/usr/bin/hardinfo"}, "/usr/bin/hardinfo"}}) {
+            FakeSystem Desktop(Setup);
+            StartSysInfo(Desktop, Desktop, Desktop);
+            QCOMPARE(Desktop.Said, std::vector{Outcome});
+        }
+    }
+
+    // A click frames a group, red in its gaps and nowhere else, with a sound and its points for
+    // every ball; a click outside drops it; a click in the frame takes it, a sound for every ball.
+    // Space, Return and Enter on the focused cell then do on the same deal what a click there did.
+    void TwoPressesTakeAGroupByMouseOrKeysAlike()
     {
         Start().FileMenuItem[1]->trigger();
         const auto Board = Window->Game().BallColour;
@@ -297,72 +262,86 @@ private slots:
             Click(Cell), ByMouse.push_back(Seen());
         QCOMPARE(Window->txtScore->text(), QString::number(n * (n - 1)));
         QCOMPARE(Window->mmClear.PlaysRequested(), n);
-        QTRY_COMPARE_WITH_TIMEOUT(Window->mmClick.PlaysPending() + Window->mmClear.PlaysPending(), 0, 2000);
 
         Deal = SeededRandom(20260401);
-        frmMain& Again = Start(true);
-        Again.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&Again));
-        Again.FileMenuItem[1]->trigger();
-        // New hands the board the focus, in the middle, without a mark until a key is pressed.
-        auto* Landed = qobject_cast<BallPicture*>(QApplication::focusWidget());
-        QVERIFY(Landed && Landed->CellIndex() == 72);
-        QCOMPARE(Landed->grab().toImage(), Landed->Picture().toImage());
-        int Step = 0;
-        for (const Qt::Key Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-            Again.picBall[std::vector{Cell, Outside, Cell, Cell}[Step]]->setFocus();
+        Start().FileMenuItem[1]->trigger();
+        for (int Step = 0; const Qt::Key Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            Window->picBall[Step == 1 ? Outside : Cell]->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Key);
             QCOMPARE(Seen(), ByMouse[Step++]);
         }
-        auto* Focused = Again.picBall[Cell];
-        QVERIFY(Focused->grab().toImage() != Focused->Picture().toImage());
-        // A mouse press takes the mark away, so the mouse player's board is as it always was.
-        QTest::mousePress(Focused, Qt::LeftButton);
-        QCOMPARE(Focused->grab().toImage(), Focused->Picture().toImage());
+    }
 
-        // The arrows step a cell at a time and stop at the board's four edges; Up leads toward the top row.
+    // New hands the board the focus, in the middle, without a mark; the arrow keys bring the mark
+    // and step a cell at a time, Up toward the top row, stopping at the board's four edges; a mouse
+    // press takes the mark away, so the mouse player's board is as it always was.
+    void TheArrowsMoveAFocusMarkedOnlyWhileKeysAreInUse()
+    {
+        Start().FileMenuItem[1]->trigger();
+        const auto Marked = [](BallPicture* Cell) { return Cell->grab().toImage() != Cell->Picture().toImage(); };
+        QVERIFY(QApplication::focusWidget() == Window->picBall[72] && !Marked(Window->picBall[72]));
         const std::vector<std::tuple<int, Qt::Key, int>> Arrows{
             {1, Qt::Key_Left, 1},     {1, Qt::Key_Down, 1},    {1, Qt::Key_Up, 12},       {1, Qt::Key_Right, 2},
             {11, Qt::Key_Right, 11},  {132, Qt::Key_Up, 132},  {132, Qt::Key_Right, 132}, {132, Qt::Key_Left, 131},
             {122, Qt::Key_Left, 122}, {122, Qt::Key_Down, 111}};
         for (const auto& [From, Key, To] : Arrows) {
-            Again.picBall[From]->setFocus();
-            QTest::keyClick(Again.picBall[From], Key);
-            QCOMPARE(static_cast<BallPicture*>(QApplication::focusWidget())->CellIndex(), To);
+            Window->picBall[From]->setFocus();
+            QTest::keyClick(Window->picBall[From], Key);
+            QCOMPARE(QApplication::focusWidget(), Window->picBall[To]);
         }
-
-        // Hint's census shows its carriage returns as line breaks, in Qt's own box.
-        std::vector<QStringList> Boxes;
-        ReadNextWindow(Boxes);
-        Again.HelpMenuItem[2]->trigger();
-        QVERIFY(Boxes.at(0).join("").count('\n') == 8 && !Boxes[0].join("").contains('\r'));
-        // Return at Exit's question takes the default button, Cancel: the game, a group framed, goes on.
-        Click(CellWithPartner(Again.Game().BallColour));
-        const QStringList Before = Seen();
-        WhenModal([](QWidget* Shown) { QTest::keyClick(Shown, Qt::Key_Return); });
-        Again.FileMenuItem[3]->trigger();
-        QVERIFY(Again.isVisible() && FramesShown(Again) >= 2 && Seen() == Before);
+        QVERIFY(Marked(Window->picBall[111]));
+        QTest::mousePress(Window->picBall[111], Qt::LeftButton);
+        QVERIFY(!Marked(Window->picBall[111]));
     }
 
-    // The marquee runs on the window's own timer until the first New; the help menu's windows
-    // show their texts; the last move of a game stores the named score.
-    void MarqueeHelpWindowsAndTheLastMoveStoringTheNamedScore()
+    // Return takes the question's default button, Cancel: the game, a group framed, goes on.
+    void ReturnAtExitsQuestionKeepsTheGame()
     {
-        Media->Remove(TableFile);
-        Media->Write(MarqueeFile,
-                     QByteArray::fromStdString(ScrambleText("ABCDEFGHIJ") + "\r\n" + ScrambleText("not shown")));
+        Start(true).FileMenuItem[1]->trigger();
+        Click(CellWithPartner(Window->Game().BallColour));
+        const QStringList Before = Seen();
+        WhenModal([](QWidget* Shown) { QTest::keyClick(Shown, Qt::Key_Return); });
+        Window->FileMenuItem[3]->trigger();
+        QVERIFY(Window->isVisible() && FramesShown(*Window) >= 2 && Seen() == Before);
+    }
+
+    // The marquee scrolls on the window's own timer until the first New; a click meanwhile changes nothing.
+    void BeforeTheFirstGameOnlyTheMarqueeMoves()
+    {
+        Media->Write(MarqueeFile, QByteArray::fromStdString(ScrambleText("ABCDEFGHIJ")));
         frmMain& Window = Start();
+        const auto Dealt = Window.Game().BallColour;
+        Click(CellWithPartner(Dealt));
+        QVERIFY(Window.Game().BallColour == Dealt && FramesShown(Window) == 0);
         QTRY_COMPARE_WITH_TIMEOUT(Window.txtScore->text(), QStringLiteral("ABCDEFGH"), 1500);
         QTRY_COMPARE_WITH_TIMEOUT(Window.txtScore->text(), QStringLiteral("BCDEFGHI"), 1500);
-        std::vector<QStringList> Seen;
-        for (int Item : {1, 5, 3})  // How To Play, About, and the scores before any game
-            ReadNextWindow(Seen), Window.HelpMenuItem[Item]->trigger();
-        const QStringList Lines = Seen.at(0).at(1).split(QLatin1Char('\n'));
-        QVERIFY(Lines.size() == 10 && Lines.front() == "Instructions:" && Lines.back().endsWith("possible moves."));
-        QVERIFY(Seen.at(1).contains(ToQString(GameTitle)) && Seen[1].contains("Version " + ToQString(GameVersion)));
-
         Window.FileMenuItem[1]->trigger();
         QVERIFY(!Window.tmrScroll.isActive() && Window.txtScore->text() == "0");
+    }
+
+    // How To Play's instructions, Hint's census with its carriage returns shown as line breaks in
+    // Qt's own box, and About's title and version.
+    void TheHelpMenusWindowsShowTheirTexts()
+    {
+        frmMain& Window = Start(true);
+        std::vector<QStringList> Seen;
+        for (int Item : {1, 2, 5})
+            ReadWindowOf(Window.HelpMenuItem[Item], Seen);
+        const QStringList Lines = Seen.at(0).at(1).split(QLatin1Char('\n'));
+        QVERIFY(Lines.size() == 10 && Lines.front() == "Instructions:" && Lines.back().endsWith("possible moves."));
+        QVERIFY(Seen.at(1).join("").count('\n') == 8 && !Seen[1].join("").contains('\r'));
+        QVERIFY(Seen.at(2).contains(ToQString(GameTitle)) && Seen[2].contains("Version " + ToQString(GameVersion)));
+    }
+
+    // Opened before any game and again after the last move of one, it reads the table afresh:
+    // the named score on top, once.
+    void TheScoresWindowShowsTheScoreTheLastMoveStored()
+    {
+        std::filesystem::remove(Media->Path(TableFile));
+        frmMain& Window = Start();
+        std::vector<QStringList> Seen;
+        ReadWindowOf(Window.HelpMenuItem[3], Seen);
+        Window.FileMenuItem[1]->trigger();
         // A board without a move but for one pair at the top of the right column.
         modGeneral& Game = Window.Game();
         for (int Cell = 1; Cell <= 132; ++Cell)
@@ -370,19 +349,15 @@ private slots:
         Game.BallColour[121] = Game.BallColour[132] = 3;
         Click(132), Click(132);
         QCOMPARE(Player.Said.size(), std::size_t(3));  // no more moves, the name, the high score
-
-        // The table, opened again, is read afresh and rebuilt: the new score on top, once.
-        ReadNextWindow(Seen);
-        Window.HelpMenuItem[3]->trigger();
-        QCOMPARE(Seen.at(3).mid(0, 5), (QStringList{"Orbulon! - Scores.", "2", "Tester", "0", ""}));
-        QCOMPARE(Seen[3].size(), Seen[2].size());
+        ReadWindowOf(Window.HelpMenuItem[3], Seen);
+        QCOMPARE(Seen.at(1).mid(0, 5), (QStringList{"Orbulon! - Scores.", "2", "Tester", "0", ""}));
+        QCOMPARE(Seen[1].size(), Seen[0].size());
     }
 
-    // A cell shows what its bitmap file holds at the moment it is drawn, however the file was
-    // changed; an unchanged file is decoded once for all cells; a file that is no usable
-    // picture, or no file at all, gives the stand-in at once; a dense screen gets the 2x or
-    // 3x rendering, drawn in the designed 20 x 20.
-    void EachDrawShowsTheBitmapAsItIsNowDecodedOnlyWhenChanged()
+    // However its file was changed, and decoding an unchanged file once for all cells; a file
+    // that is no usable picture, or no file at all, gives the stand-in at once; a dense screen
+    // gets the 2x or 3x rendering, drawn in the designed 20 x 20.
+    void ACellShowsItsBitmapFileAsItIsNow()
     {
         const std::filesystem::path Folder = Media->Folders().Program;
         const auto Centre = [](const QPixmap& P) { return P.toImage().pixelColor(P.width() / 2, P.height() / 2); };
@@ -418,14 +393,11 @@ private slots:
     // its first half second answers nothing; a later click does.
     void ABoxTakesNoClickInItsFirstHalfSecond()
     {
-        const auto ClickAt = [](int Ms, QMessageBox::StandardButton Which) {
+        for (const auto& [Ms, Which] : {std::pair{150, QMessageBox::Cancel}, {800, QMessageBox::Ok}})
             QTimer::singleShot(Ms, [Which] {
                 if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                     QTest::mouseClick(Box->button(Which), Qt::LeftButton);
             });
-        };
-        ClickAt(150, QMessageBox::Cancel);
-        ClickAt(800, QMessageBox::Ok);
         QElapsedTimer Clock;
         Clock.start();
         QCOMPARE(MessageBoxes(nullptr).MsgBox("?", "Orbulon", MsgButtons::OKCancel, MsgIcon::None, ButtonCancel),
@@ -433,35 +405,31 @@ private slots:
         QVERIFY(Clock.elapsed() >= 700);
     }
 
-    void EveryBallSoundsOnceWithinASecondAndOnlyWholeWaveFilesArePlayed()
+    // The game sends one "Play" for each ball of a group, all at once: a whole-board clear stops
+    // sounding long before a second is out, and the next group's rattle sounds in full too.
+    void EveryRattleSoundsInFullWithinItsLength()
     {
         SoundDevice Device;
-        Device.FileName = Media->File("Click.wav").toStdString();
+        Device.FileName = Media->Path("Click.wav");
         Device.Command("Open");
         QVERIFY(Device.Opened());
-        // The game sends one "Play" for each ball of a group, all at once.
-        const auto Rattle = [&Device](int Plays) {
-            for (; Plays > 0; --Plays)
+        for (const int Plays : {132, 3}) {
+            QElapsedTimer Clock;
+            Clock.start();
+            for (int Play = 0; Play < Plays; ++Play)
                 Device.Command("Play"), Device.Command("Prev");
-        };
-        QElapsedTimer Clock;
-        Clock.start();
-        Rattle(132);
-        QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysSounded(), 132, 3000);
-        // A whole-board clear stops sounding long before a second is out.
-        QVERIFY(Clock.elapsed() < SoundDevice::RattleLength + 250);
-        Rattle(3);  // the next group's rattle sounds in full too
-        QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysSounded(), 135, 2000);
-
-        // A damaged file is never sent to the sound server.
-        const QByteArray Wave = Media->Read("Click.wav");
-        // Cut short, or the same sound claiming 24-bit samples.
-        for (const QByteArray& Damaged :
-             {Wave.left(100), Wave.left(30), QByteArray("RIFF"), QByteArray(Wave).replace(34, 1, "\x18")}) {
-            Media->Write("Clear.wav", Damaged);
-            QVERIFY(!SoundDevice::PlayableWave(Media->File("Clear.wav").toStdString()));
+            QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysPending(), 0, 3000);
+            QVERIFY(Clock.elapsed() < SoundDevice::RattleLength + 250);
         }
-        QVERIFY(SoundDevice::PlayableWave(Media->File("Click.wav").toStdString()));
+    }
+
+    // Cut short, or the same sound claiming 24-bit samples: its noise is never the player's to hear.
+    void ADamagedWaveIsNeverPlayed()
+    {
+        const QByteArray Wave = Media->Read("Click.wav");
+        for (const QByteArray& Damaged :
+             {Wave.left(100), Wave.left(30), QByteArray("RIFF"), QByteArray(Wave).replace(34, 1, "\x18")})
+            QVERIFY(!SoundDevice::PlayableWave(Damaged));
     }
 };
 
