@@ -39,7 +39,7 @@ def key(*names):
 
 
 def play(name):
-    keys = moves = expected = 0
+    expected = 0
     while True:
         cells, _, _ = read()
         colours = {cell: None if seen[0] == "empty" else seen[0] for cell, seen in cells.items()}
@@ -56,7 +56,6 @@ def play(name):
         to_row, to_column = place(target)
         path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
                 ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
-        keys += len(path) + 2
         key(*path, "space")
         taken = group(colours, target)
         points = str(len(taken) * (len(taken) - 1))
@@ -65,19 +64,18 @@ def play(name):
         until(framed, f"after Space at cell {target} the selection is not the group of {len(taken)} with {points} points")
         key("Return")
         expected += int(points)
-        moves += 1
         # The score shows the take at once; the end of the game may then put up its message.
         until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
-    print(f"moves={moves} keys={keys} score={expected}")
-    # The end message, answered with Return; then the name prompt, and the word of the high score.
-    for text, answer in (("There are no more possible moves", ["Return"]),
-                         ("Please enter your name.", ["ctrl+a"]), ("You got the high score!", ["Return"])):
+    print(f"score={expected}")
+    # The end message, answered with Return; then the name prompt, answered with the name; then
+    # the word of the high score.
+    for text, *answers in (("There are no more possible moves", ["key", "Return"]),
+                           ("Please enter your name.", ["key", "ctrl+a"], ["type", "--delay", "30", name], ["key", "Return"]),
+                           ("You got the high score!", ["key", "Return"])):
         until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
         time.sleep(0.5)
-        key(*answer)
-        if answer == ["ctrl+a"]:
-            run("xdotool", "type", "--delay", "30", name)
-            key("Return")
+        for answer in answers:
+            run("xdotool", *answer)
 
 
 if sys.argv[1] == "cells":

@@ -6,9 +6,8 @@
 # group remains. Prints the points it expects to have scored and the number of groups taken.
 # Usage: autoplay.py WINDOW-ID        (DISPLAY set; File > New already chosen)
 import sys
-import time
 
-from board import COLUMNS, FACTS, ROWS, groups, run
+from board import COLUMNS, FACTS, ROWS, groups, run, until
 
 WIDTH, HEIGHT = int(FACTS["client_width"]), int(FACTS["client_height"])
 BLANK = tuple(int(v) for v in FACTS["background"].split(","))
@@ -23,12 +22,9 @@ def cell_centre(cell):
 
 def read_board(origin):
     rgb = run("import", "-window", "root", "-crop", f"{WIDTH}x{HEIGHT}+{origin[0]}+{origin[1]}", "-depth", "8", "rgb:-")
-    board = {}
-    for cell in range(1, COLUMNS * ROWS + 1):
-        x, y = cell_centre(cell)
-        colour = tuple(rgb[3 * (y * WIDTH + x) :][:3])
-        board[cell] = None if colour == BLANK else colour
-    return board
+    centres = {cell: cell_centre(cell) for cell in range(1, COLUMNS * ROWS + 1)}
+    colours = {cell: tuple(rgb[3 * (y * WIDTH + x) :][:3]) for cell, (x, y) in centres.items()}
+    return {cell: None if colour == BLANK else colour for cell, colour in colours.items()}
 
 
 # Whether a message or input box titled like the game's window has come up over it.
@@ -36,7 +32,7 @@ def dialog_open():
     return len(run("xdotool", "search", "--onlyvisible", "--name", "^" + FACTS["game_title"] + "$").split()) > 1
 
 
-def play(window, patience=3.0):
+def play(window):
     shell = dict(line.split("=", 1) for line in run("xdotool", "getwindowgeometry", "--shell", window).decode().split())
     origin = int(shell["X"]), int(shell["Y"]) + int(shell["HEIGHT"]) - HEIGHT
     score = taken = 0
@@ -45,20 +41,15 @@ def play(window, patience=3.0):
     while (candidates := groups(board)) and not dialog_open():
         group = max(candidates, key=len)
         x, y = cell_centre(min(group))
-        for _ in range(2):  # frames the group, then takes it
-            run("xdotool", "mousemove", str(origin[0] + x), str(origin[1] + y), "click", "1")
-            time.sleep(0.03)
+        # One click frames the group, the next takes it; then the pointer leaves the board, so that
+        # no tool tip covers a cell of the next screenshot.
+        run("xdotool", "mousemove", str(origin[0] + x), str(origin[1] + y),
+            "click", "1", "sleep", "0.03", "click", "1", "mousemove", "0", "0")
         score, taken = score + len(group) * (len(group) - 1), taken + 1
-        # Away from the board, so that no tool tip covers a cell of the next screenshot.
-        run("xdotool", "mousemove", "0", "0")
-        deadline = time.monotonic() + patience
-        while (after := read_board(origin)) == board and not dialog_open():
-            if time.monotonic() > deadline:
-                sys.exit(f"autoplay: the board did not change after two clicks on cell {min(group)}")
-            time.sleep(0.02)
-        board = after
+        until(lambda: read_board(origin) != board or dialog_open(),
+              f"the board did not change after two clicks on cell {min(group)}", 3)
+        board = read_board(origin)
     return score, taken
 
 
-if __name__ == "__main__":
-    print(*play(sys.argv[1]))
+print(*play(sys.argv[1]))

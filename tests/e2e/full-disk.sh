@@ -12,13 +12,9 @@ source "$(dirname "$0")/session.sh"
 need setpriv prlimit python3
 copy_game "$program" $media_files
 as_nobody_if_root
-# A table of five one-point scores, so any game ends with a new best.
-python3 - "$game/$table_file" <<'PY'
-import sys
-key = b"Tallowmere 1998"
-line = lambda plain: bytes((b + key[j % 15]) % 256 for j, b in enumerate(plain.encode(), 1)) + b"\r\n"
-open(sys.argv[1], "wb").write(b"".join(line("00001Low") for _ in range(5)))
-PY
+# A table of five one-point scores, so any game ends with a new best: "00001Low" five times,
+# scrambled as the game stores its lines.
+for _ in 1 2 3 4 5; do printf '\221\234\234\237\250\271\324\351\r\n'; done >"$game/$table_file"
 chmod -R a+rX "$work"
 chmod a+w "$game"
 before=$(sha256sum <"$game/$table_file")
@@ -30,9 +26,8 @@ python3 "$(dirname "$0")/autoplay.py" "$window" >"$work/autoplay.log" 2>&1 || fa
 said=0 last=""
 while wait_box "$last"; do  # the end message, the name prompt, the new best, then the failure
     said=$((said + 1)) last=$box_id
-    xdotool windowfocus --sync "$box_id"
-    sleep 0.6  # a box takes no click, and here no key, before it has been seen
-    xdotool key Return
+    # A box takes no click, and here no key, before it has been seen.
+    xdotool windowfocus --sync "$box_id" sleep 0.6 key Return
 done
 [ "$said" -eq 4 ] || fail "the player saw $said boxes, not the end, the prompt, the new best and the failure"
 [ "$(sha256sum <"$game/$table_file")" = "$before" ] || fail "the table changed"

@@ -27,9 +27,7 @@ as_nobody_if_root() { [ "$(id -u)" -ne 0 ] || as_player=(setpriv --reuid=65534 -
 copy_game() {
     game=$work/game
     mkdir "$game" && cp "$1" "$game/"
-    local from
-    from=$(dirname "$1")
-    for file in "${@:2}"; do cp "$from/$file" "$game/" || fail "no $file beside the program"; done
+    for file in "${@:2}"; do cp "$(dirname "$1")/$file" "$game/" || fail "no $file beside the program"; done
 }
 
 # Xvfb picks a free display itself and reports its number.
@@ -42,7 +40,8 @@ start_xvfb() {
 }
 
 # Starts program (then any environment settings) from the player's home, away from its media,
-# with the player's own folders there; sets started, game_pid and, by its title, the window.
+# with the player's own folders there; sets started and game_pid, and finds the main window by
+# its title: window, and left and top of its client area below the menu bar.
 start_game() {
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
@@ -53,11 +52,6 @@ start_game() {
         XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${@:2}" "${as_player[@]}" "$1") \
         >"$work/game.log" 2>&1 &
     game_pid=$!
-    find_game_window
-}
-
-# The main window by its title; sets window, and left and top of its client area below the menu bar.
-find_game_window() {
     window=$(timeout 20 xdotool search --sync --name "^$game_title\$" | head -n1)
     [ -n "$window" ] || fail "no window titled $game_title"
     sleep 1
@@ -73,10 +67,9 @@ keys() {
 }
 
 # The message and input boxes on top of the main window: titled like it, but new windows.
-box() { xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1; }
 wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
     for _ in $(seq 100); do
-        box_id=$(box)
+        box_id=$(xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1)
         [ -n "$box_id" ] && [ "$box_id" != "$1" ] && return 0
         sleep 0.05
     done
@@ -91,9 +84,7 @@ pixels() {
 }
 pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
 
-# The middle of the cell in a column and a row (both from 0; row 0 at the bottom), in the
-# client area; and its edges.
-cell_x() { echo $((board_left + cell_pitch * $1 + cell_size / 2)); }
-cell_y() { echo $((board_bottom - cell_pitch * $1 + cell_size / 2)); }
-cell_left() { echo $((board_left + cell_pitch * $1)); }
-cell_top() { echo $((board_bottom - cell_pitch * $1)); }
+# A point of the cell in a column or a row (both from 0; row 0 at the bottom), in the client
+# area: that far from the cell's left or top edge, its middle unless told.
+cell_x() { echo $((board_left + cell_pitch * $1 + ${2:-cell_size / 2})); }
+cell_y() { echo $((board_bottom - cell_pitch * $1 + ${2:-cell_size / 2})); }
