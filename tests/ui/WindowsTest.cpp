@@ -128,6 +128,12 @@ private slots:
             std::filesystem::remove(Media->Path(Name));
         Media->Write("GreenBall.bmp", "not a bitmap at all");
         Media->Write("Clear.wav", "RIFF? no");
+        // Each told of once, on the terminal or in the journal, with why and what stands in.
+        for (const char* Told : {"BlueBall.bmp: missing; a plain ball", "GreenBall.bmp: damaged.*; a plain ball",
+                                 "Orbulon.ico: missing; a drawn disc", "Click.wav: missing; this cue stays silent",
+                                 "Clear.wav: damaged.*; this cue stays silent"})
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Told));
+        QTest::failOnWarning(QRegularExpression("\\.(bmp|ico|wav): "));
         frmMain& Window = Start();
         QCOMPARE(Window.Board->geometry(), QRect(0, Window.menuBar()->height(), 257, 348));
         QCOMPARE(Window.picBall[1]->geometry(), QRect(14, 253, 20, 20));

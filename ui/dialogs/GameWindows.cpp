@@ -77,6 +77,7 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder)
             Icon.addPixmap(QPixmap::fromImage(Picture));
     }
     if (Icon.isNull()) {
+        ReportUnusable(ProgramFolder / IconFile, "a drawn disc stands in for the icon");
         Icon.addPixmap(DrawnDisc(16));
         Icon.addPixmap(DrawnDisc(32));
     }

@@ -100,6 +100,8 @@ QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, q
         if (!Known.Picture.isNull())
             return Known.Picture;
     }
+    ReportUnusable(Folder / BitmapFile(Code),
+                   Code == 0 ? "the board's grey is drawn instead" : "a plain ball is drawn instead");
     QPixmap& StandIn = StandIns[static_cast<std::size_t>(Code * 4 + Scale)];
     if (StandIn.isNull())
         StandIn = DrawnCellPicture(Code, Scale);

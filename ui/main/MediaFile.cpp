@@ -6,11 +6,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QLoggingCategory>
+
 #include <cerrno>
+#include <mutex>
+#include <set>
 
 namespace orbulon {
 
 namespace {
+
+Q_LOGGING_CATEGORY(MediaLog, "orbulon.media")
 
 // Closes the file however the reading ends.
 struct OpenFile {
@@ -59,6 +65,22 @@ std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint6
         return std::nullopt;
     Bytes.truncate(Read);
     return Bytes;
+}
+
+void ReportUnusable(const std::filesystem::path& File, std::string_view Instead)
+{
+    // Cells are drawn again and again, and sounds open from another thread: each file is
+    // told of once, whoever finds it unusable first.
+    static std::mutex Guard;
+    static std::set<std::filesystem::path> Told;
+    if (const std::lock_guard Lock(Guard); !Told.insert(File).second)
+        return;
+    std::error_code Error;
+    const auto Status = std::filesystem::status(File, Error);
+    const char* Why = !std::filesystem::exists(Status) ? "missing"
+        : !std::filesystem::is_regular_file(Status)    ? "not a regular file"
+                                                       : "damaged, too large or not in a form the game reads";
+    qCWarning(MediaLog, "%s: %s; %.*s", File.c_str(), Why, static_cast<int>(Instead.size()), Instead.data());
 }
 
 std::optional<FileIdentity> IdentityOf(const std::filesystem::path& File)

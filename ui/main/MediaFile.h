@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 namespace orbulon {
 
@@ -25,6 +26,12 @@ inline constexpr qint64 MaxIconBytes = qint64{2} * 1024 * 1024;
 // lay them) of at most MaxBytes; nothing otherwise. A FIFO, a device or a socket is
 // refused at once, without waiting for a writer, and never read.
 std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint64 MaxBytes);
+
+// Tells the terminal or the journal, once a run, that File beside the program cannot be
+// used, why (missing, not a regular file, or damaged or too large) and what the game does
+// instead. The game carries on either way; the line is for the player or packager who
+// wonders why a ball is plain or a cue silent.
+void ReportUnusable(const std::filesystem::path& File, std::string_view Instead);
 
 // What tells one version of a file from another without reading it: one stat. A file
 // rewritten in place changes its times; one replaced by another changes its inode.

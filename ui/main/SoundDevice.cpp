@@ -236,8 +236,10 @@ void SoundDevice::Open()
     if (Opened())
         return;
     auto Bytes = ReadMediaFile(FileName, MaxWaveBytes);
-    if (!Bytes || !PlayableWave(*Bytes))
+    if (!Bytes || !PlayableWave(*Bytes)) {
+        ReportUnusable(FileName, "this cue stays silent");
         return;
+    }
     Wave = std::move(*Bytes);
     Opener.start(1000);
 }

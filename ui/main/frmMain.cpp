@@ -7,6 +7,7 @@
 #include "DataFiles.h"
 #include "GameFiles.h"
 #include "GameInfo.h"
+#include "MediaFile.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmScores.h"
@@ -177,6 +178,8 @@ void frmMain::Form_Load()
     for (int Index = 1; Index <= Cells; ++Index)
         HideHighlight(Index);
     GameLogic.MarqueeText = ReadMarqueeText(Folders.Program / MarqueeFile);
+    if (GameLogic.MarqueeText.empty())
+        ReportUnusable(Folders.Program / MarqueeFile, "the marquee stays blank");
     GameLogic.NewGame();
     // Only start-up starts the marquee; every new game, the start-up deal included, stops it.
     tmrScroll.start(500);
