@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <lcms2.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,35 +34,20 @@ Colour ToLinear(Colour c)
 }
 double Luminance(const Colour& c) { return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]; }
 
-Colour Lab(const Colour& c)
+// CIEDE2000 between two colours in linear light, by way of CIELAB under D65, as Little CMS
+// (the colour engine of the free desktop) works them out.
+double DeltaE2000(const Colour& a, const Colour& b)
 {
-    const auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
-    const double fx = f((0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2]) / 0.95047), fy = f(Luminance(c)),
-                 fz = f((0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]) / 1.08883);
-    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
-}
-
-// CIEDE2000, as Sharma, Wu and Dalal (2005) set it out.
-double DeltaE2000(const Colour& Lab1, const Colour& Lab2)
-{
-    constexpr double Deg = 3.14159265358979323846 / 180;
-    const auto Weight = [](double C) { return std::sqrt(std::pow(C, 7) / (std::pow(C, 7) + std::pow(25, 7))); };
-    const double G = 0.5 * (1 - Weight((std::hypot(Lab1[1], Lab1[2]) + std::hypot(Lab2[1], Lab2[2])) / 2));
-    const double a1 = Lab1[1] * (1 + G), a2 = Lab2[1] * (1 + G);
-    const double C1 = std::hypot(a1, Lab1[2]), C2 = std::hypot(a2, Lab2[2]);
-    const auto Hue = [](double a, double b) { return std::fmod(std::atan2(b, a) / Deg + 360, 360); };
-    const double h1 = Hue(a1, Lab1[2]), h2 = Hue(a2, Lab2[2]);
-    // With either chroma zero, dH and RT vanish whatever the hues: a grey needs no special case.
-    const double dh = std::remainder(h2 - h1, 360.0);
-    const double hbar = std::fmod((h1 + h2) / 2 + (std::abs(h1 - h2) > 180 ? 180 : 0), 360);
-    const double L50 = (Lab1[0] + Lab2[0]) / 2 - 50, Cpbar = (C1 + C2) / 2;
-    const double T = 1 - 0.17 * std::cos((hbar - 30) * Deg) + 0.24 * std::cos(2 * hbar * Deg) +
-        0.32 * std::cos((3 * hbar + 6) * Deg) - 0.20 * std::cos((4 * hbar - 63) * Deg);
-    const double RT = -2 * std::sin(60 * std::exp(-std::pow((hbar - 275) / 25, 2)) * Deg) * Weight(Cpbar);
-    const double dL = (Lab2[0] - Lab1[0]) / (1 + 0.015 * L50 * L50 / std::sqrt(20 + L50 * L50));
-    const double dC = (C2 - C1) / (1 + 0.045 * Cpbar);
-    const double dH = 2 * std::sqrt(C1 * C2) * std::sin(dh / 2 * Deg) / (1 + 0.015 * Cpbar * T);
-    return std::sqrt(dL * dL + dC * dC + dH * dH + RT * dC * dH);
+    static const cmsCIEXYZ D65{0.95047, 1.0, 1.08883};
+    const auto Lab = [](const Colour& c) {
+        const cmsCIEXYZ XYZ{0.4124 * c[0] + 0.3576 * c[1] + 0.1805 * c[2], Luminance(c),
+                            0.0193 * c[0] + 0.1192 * c[1] + 0.9505 * c[2]};
+        cmsCIELab Out;
+        cmsXYZ2Lab(&D65, &Out, &XYZ);
+        return Out;
+    };
+    const cmsCIELab A = Lab(a), B = Lab(b);
+    return cmsCIE2000DeltaE(&A, &B, 1, 1, 1);
 }
 
 // How a colour looks to players who see no hue (its luminance as grey), and to those without
@@ -122,7 +109,7 @@ TEST(GeneratedMedia, EveryBallStandsOffTheBoardAndApartFromTheOthersAtEverySize)
         for (const auto& [Vision, m] : Visions)
             for (std::size_t i = 0; i < Means.size(); ++i)
                 for (std::size_t j = i + 1; j < Means.size(); ++j)
-                    EXPECT_GE(DeltaE2000(Lab(Seen(m, Means[i])), Lab(Seen(m, Means[j]))), 15)
+                    EXPECT_GE(DeltaE2000(Seen(m, Means[i]), Seen(m, Means[j])), 15)
                         << Vision << ": " << BitmapFile(int(i) + 1) << " and " << BitmapFile(int(j) + 1) << " @"
                         << Scale << "x, CIEDE2000";
     }
