@@ -12,11 +12,6 @@
 using namespace orbulon;
 using namespace orbulon::fuzz;
 
-static bool operator==(const HighScoreTable& a, const HighScoreTable& b)
-{
-    return a.Scores == b.Scores && a.Names == b.Names;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     const std::string_view Bytes(reinterpret_cast<const char*>(Data), Size);

@@ -19,6 +19,7 @@ struct HighScoreTable {
     // Ranks 1 to 5; element 0 is never used. Names are UTF-8, always as StoredName gives them.
     std::array<std::int16_t, TableRanks + 1> Scores{};
     std::array<std::string, TableRanks + 1> Names{};
+    bool operator==(const HighScoreTable&) const = default;
 };
 
 // The score at the start of a plain record line: the decimal digits among its first five

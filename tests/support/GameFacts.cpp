@@ -21,15 +21,15 @@ int main()
               << "columns=" << Columns << " rows=" << Rows << " cell_size=" << CellSize << " cell_pitch=" << CellPitch
               << " board_left=" << BoardLeft << " board_bottom=" << BoardBottom << "\n"
               << "client_width=" << ClientWidth << " client_height=" << ClientHeight << "\n"
-              << "score_left=" << ScoreRect.Left << " score_top=" << ScoreRect.Top << " score_width=" << ScoreRect.Width
-              << " score_height=" << ScoreRect.Height << "\n"
-              << "shape1_left=" << Shape1Rect.Left << " shape1_top=" << Shape1Rect.Top << "\n"
+              << "score_top=" << ScoreRect.Top << " score_height=" << ScoreRect.Height
+              << " shape1_left=" << Shape1Rect.Left << "\n"
               << "background=" << Colour(BoardBackground) << " highlight=" << Colour(HighlightOutline)
               << " shape1_outline=" << Colour(Shape1Outline) << " score_text=" << Colour(ScoreText) << "\n"
               << "media_files='";
     for (std::string_view File : MediaFiles)
         std::cout << File << ' ';
     std::cout << "'\ntable_file='" << TableFile << "'\n"
-              << "red_bitmap_file='" << BitmapFile(5) << "' click_wave_file='" << ClickWaveFile << "'\n";
+              << "red_bitmap_file='" << BitmapFile(5) << "' click_wave_file='" << ClickWaveFile << "' icon_file='"
+              << IconFile << "'\n";
     return 0;
 }
