@@ -76,6 +76,22 @@ wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
     return 1
 }
 
+# Plays a game by mouse from File > New to its end, then answers each box that follows with
+# Return, typing NAME (when given) into the second, the name prompt; sets said to their number.
+play_game() {
+    keys alt+f n
+    python3 "$(dirname "${BASH_SOURCE[0]}")/autoplay.py" "$window" >"$work/autoplay.log" 2>&1 ||
+        fail "autoplay: $(cat "$work/autoplay.log")"
+    said=0 box_id=""
+    while wait_box "$box_id"; do
+        said=$((said + 1))
+        # A box takes no click, and here no key, before it has been seen.
+        xdotool windowfocus --sync "$box_id" sleep 0.6
+        [ "$said" -eq 2 ] && [ -n "${1:-}" ] && xdotool key ctrl+a type "$1"
+        xdotool key Return
+    done
+}
+
 # Reads the client area of a screenshot into "x,y r,g,b" lines; one pixel of it.
 pixels() {
     import -window root "$work/$1.png"

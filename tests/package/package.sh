@@ -69,18 +69,8 @@ class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p'
 
 # A game may end below the shipped table's last score; then another is played.
 for attempt in 1 2 3 4; do
-    keys alt+f n
-    result=$(python3 "$source_dir/tests/e2e/autoplay.py" "$window" 2>"$work/autoplay.log") ||
-        fail "autoplay: $(cat "$work/autoplay.log")"
-    echo "game $attempt: $result (expected points, groups taken)"
-    # The end message, then the name prompt.
-    wait_box "" || fail "no message at the end of the game"
-    xdotool windowfocus --sync "$box_id" key Return
-    wait_box "$box_id" || fail "no name prompt"
-    xdotool windowfocus --sync "$box_id" key ctrl+a type "Packaged Player"
-    xdotool windowfocus --sync "$box_id" key Return
-    # A new best score is told in one more box.
-    wait_box "$box_id" && xdotool windowfocus --sync "$box_id" key Return
+    play_game "Packaged Player"  # the end message, the name prompt and, for a new best, one more box
+    echo "game $attempt: $(cat "$work/autoplay.log") (expected points, groups taken), $said boxes"
     [ -f "$table" ] && break
 done
 [ -f "$table" ] || fail "no score was kept in $table"
