@@ -4,6 +4,8 @@
 
 #include "MediaFile.h"
 
+#include <QLoggingCategory>
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -15,6 +17,15 @@
 namespace orbulon {
 
 namespace {
+
+Q_LOGGING_CATEGORY(SoundLog, "orbulon.sound")
+
+// Tells, once a run, why the cues make no sound; the game plays on in silence.
+void ReportSilence(const char* Why)
+{
+    static std::once_flag Told;
+    std::call_once(Told, [Why] { qCWarning(SoundLog, "no sound: %s; the cues stay silent", Why); });
+}
 
 // The few declarations of PulseAudio's simple API the cues need, written here so that
 // building the game needs no sound headers and running it no sound library: it is
@@ -164,6 +175,8 @@ private:
             Server =
                 Api->New(nullptr, "Orbulon", PA_STREAM_PLAYBACK, nullptr, Name, &Cue.Format, nullptr, &Queue, &Error);
         }
+        if (!Server)
+            ReportSilence(Api ? "the sound server did not answer" : "libpulse-simple.so.0 could not be loaded");
         unsigned Seen = 0;
         while (NextPlay(Seen)) {
             if (!Server)
