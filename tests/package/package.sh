@@ -28,6 +28,7 @@ deb=$(ls "$build"/orbulon_*.deb 2>/dev/null | head -n1)
 [ -n "$deb" ] || fail "cpack made no orbulon_*.deb"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt: $(dpkg-deb -f "$deb" Depends)"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "libpulse0, fonts-dseg" ] || fail "the sound library and faces are not recommended"
 
 # --- Lintian: no error and no warning.
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian objects: $(grep -E '^[EW]:' "$work/lintian.log")"
