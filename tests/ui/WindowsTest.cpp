@@ -349,10 +349,8 @@ private slots:
         ReadWindowOf(Window.HelpMenuItem[3], Seen);
         Window.FileMenuItem[1]->trigger();
         // A board without a move but for one pair at the top of the right column.
-        modGeneral& Game = Window.Game();
-        for (int Cell = 1; Cell <= 132; ++Cell)
-            Game.BallColour[Cell] = static_cast<std::int16_t>(1 + ((Cell - 1) % 11 + (Cell - 1) / 11) % 2);
-        Game.BallColour[121] = Game.BallColour[132] = 3;
+        Window.Game().BallColour = QuietBoard();
+        Window.Game().BallColour[121] = Window.Game().BallColour[132] = Red;
         Click(132), Click(132);
         QCOMPARE(Player.Said.size(), std::size_t(3));  // no more moves, the name, the high score
         ReadWindowOf(Window.HelpMenuItem[3], Seen);
