@@ -18,7 +18,6 @@
 using namespace orbulon;
 
 const fs::path Bin = ORBULON_TEST_BIN_DIR;
-static QString In(std::string_view File) { return QString::fromStdString((Bin / File).string()); }
 
 namespace {
 
@@ -83,7 +82,7 @@ TEST(GeneratedMedia, EveryBallStandsOffTheBoardAndApartFromTheOthersAtEverySize)
         std::vector<Colour> Means;
         for (int Code = Empty; Code <= Red; ++Code) {
             const std::string File = ScaledFile(BitmapFile(Code), Scale);
-            const QImage Cell(In(File));
+            const QImage Cell(QString::fromStdString((Bin / File).string()));
             ASSERT_EQ(Cell.size(), QSize(CellSize * Scale, CellSize * Scale)) << File;
             EXPECT_EQ(Cell.pixel(0, 0), Board) << File << ": the corners show the board";
             std::vector<double> Contrasts;
