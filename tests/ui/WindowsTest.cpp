@@ -433,7 +433,7 @@ private slots:
         const QByteArray Wave = Media->Read("Click.wav");
         for (const QByteArray& Damaged :
              {Wave.left(100), Wave.left(30), QByteArray("RIFF"), QByteArray(Wave).replace(34, 1, "\x18")})
-            QVERIFY(!SoundDevice::PlayableWave(Damaged));
+            QVERIFY(!WholeWave(Damaged));
     }
 };
 

@@ -9,7 +9,6 @@
 #include <QLoggingCategory>
 
 #include <cerrno>
-#include <mutex>
 #include <set>
 
 namespace orbulon {
@@ -69,11 +68,10 @@ std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint6
 
 void ReportUnusable(const std::filesystem::path& File, std::string_view Instead)
 {
-    // Cells are drawn again and again, and sounds open from another thread: each file is
-    // told of once, whoever finds it unusable first.
-    static std::mutex Guard;
+    // Cells are drawn again and again, each time finding the same file unusable: it is told
+    // of once. Every caller is on the window's thread.
     static std::set<std::filesystem::path> Told;
-    if (const std::lock_guard Lock(Guard); !Told.insert(File).second)
+    if (!Told.insert(File).second)
         return;
     std::error_code Error;
     const auto Status = std::filesystem::status(File, Error);

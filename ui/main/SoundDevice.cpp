@@ -235,21 +235,13 @@ void SoundDevice::Command(const std::string& Command)
     // "Prev" rewinds; every play here starts the sound from its beginning anyway.
 }
 
-bool SoundDevice::PlayableWave(const std::filesystem::path& File)
-{
-    // A cue is a short sound; anything of many megabytes is not one of ours.
-    const auto Bytes = ReadMediaFile(File, MaxWaveBytes);
-    return Bytes && PlayableWave(*Bytes);
-}
-
-bool SoundDevice::PlayableWave(const QByteArray& Bytes) { return WholeWave(Bytes); }
-
 void SoundDevice::Open()
 {
     if (Opened())
         return;
+    // A damaged wave is never sent to the sound server: its noise would be the player's to hear.
     auto Bytes = ReadMediaFile(FileName, MaxWaveBytes);
-    if (!Bytes || !PlayableWave(*Bytes)) {
+    if (!Bytes || !WholeWave(*Bytes)) {
         ReportUnusable(FileName, "this cue stays silent");
         return;
     }

@@ -47,13 +47,6 @@ public:
     // The pause between two plays of a rattle of Count plays, in milliseconds.
     static int Spacing(int Count);
 
-    // Whether a file is a wave file that the sound layer can play: plain PCM or
-    // floating-point samples with a whole format and data chunk. A damaged file is
-    // never sent to the sound server: its noise would be the player's to hear.
-    // The file is read only if it is a regular file of a cue's size, never waiting on it.
-    static bool PlayableWave(const std::filesystem::path& File);
-    static bool PlayableWave(const QByteArray& Bytes);
-
 private:
     void Open();
     void OpenDevice();
