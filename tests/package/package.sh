@@ -10,7 +10,6 @@
 set -uo pipefail
 source_dir=$(readlink -f "$1")
 own_build=$2
-id=org.example.orbulon
 source "$source_dir/tests/e2e/session.sh"
 need cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian xprop python3 setpriv
 # --- The package, built as "make package" builds it.
@@ -38,21 +37,21 @@ root=$work/root
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
 game=$root/usr/lib/games/orbulon
 [ "$(readlink "$root/usr/games/orbulon")" = ../lib/games/orbulon/orbulon ] || fail "no relative link in /usr/games"
-entry=$root/usr/share/applications/$id.desktop
+entry=$root/usr/share/applications/$app_id.desktop
 desktop-file-validate "$entry" >"$work/desktop.log" 2>&1 && [ ! -s "$work/desktop.log" ] ||
     fail "desktop-file-validate: $(cat "$work/desktop.log")"
 # Any issue but a pedantic hint fails the validation.
-appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$app_id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
     fail "appstreamcli validate"
-grep -qx "Icon=$id" "$entry" || fail "the entry names another icon"
-[ "$(ls "$root"/usr/share/icons/hicolor/*/apps/$id.* | wc -l)" -eq 10 ] || fail "not ten icons of the theme"
+grep -qx "Icon=$app_id" "$entry" || fail "the entry names another icon"
+[ "$(ls "$root"/usr/share/icons/hicolor/*/apps/$app_id.* | wc -l)" -eq 10 ] || fail "not ten icons of the theme"
 # Each theme icon a red ball, opaque below its highlight, on a transparent square; the window's
 # icon a red disc on black at 16 and 32 pixels. (Their sizes against their folders are lintian's.)
-for png in "$root"/usr/share/icons/hicolor/*/apps/$id.png; do
+for png in "$root"/usr/share/icons/hicolor/*/apps/$app_id.png; do
     [ "$(convert "$png" -format '%[fx:p{0,0}.a == 0 && p{w/2,h*2/3}.a == 1 && p{w/2,h*2/3}.r > 2 * p{w/2,h*2/3}.g]' info:)" = 1 ] ||
         fail "$png is no red ball on a transparent square"
 done
-grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" || fail "the scalable icon is no SVG"
+grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" || fail "the scalable icon is no SVG"
 [ "$(convert "$game/$icon_file" -format '%w:%[fx:p{w/2,h/2}.r == 1 && p{w/2,h/2}.g + p{w/2,h/2}.b + p{0,0}.r + p{0,0}.g + p{0,0}.b == 0] ' info:)" = "16:1 32:1 " ] ||
     fail "$icon_file is no red disc on black at 16 and 32 pixels"
 

@@ -9,15 +9,11 @@
 
 using namespace orbulon;
 
-namespace {
-
-std::string Colour(Rgb c) { return std::to_string(c.R) + ',' + std::to_string(c.G) + ',' + std::to_string(c.B); }
-
-}  // namespace
+static std::string Colour(Rgb c) { return std::to_string(c.R) + ',' + std::to_string(c.G) + ',' + std::to_string(c.B); }
 
 int main()
 {
-    std::cout << "game_title='" << GameTitle << "'\n"
+    std::cout << "game_title='" << GameTitle << "' app_id='" << GameAppId << "'\n"
               << "columns=" << Columns << " rows=" << Rows << " cell_size=" << CellSize << " cell_pitch=" << CellPitch
               << " board_left=" << BoardLeft << " board_bottom=" << BoardBottom << "\n"
               << "client_width=" << ClientWidth << " client_height=" << ClientHeight << "\n"

@@ -40,16 +40,18 @@ int MisplacedRed(const frmMain& Window)
     return Wrong;
 }
 
-// Chooses a menu item and keeps the title and the labels of the window it puts up, and closes it.
-void ReadWindowOf(QAction* Item, std::vector<QStringList>& Seen)
+// Chooses a menu item and gives the title and the labels of the window it puts up, which it closes.
+QStringList ReadWindowOf(QAction* Item)
 {
-    WhenModal([&Seen](QWidget* Shown) {
-        QStringList Texts{Shown->windowTitle()};
+    QStringList Texts;
+    WhenModal([&Texts](QWidget* Shown) {
+        Texts << Shown->windowTitle();
         for (const QLabel* Label : Shown->findChildren<QLabel*>())
             Texts << Label->text();
-        Seen.push_back(Texts), Shown->close();
+        Shown->close();
     });
     Item->trigger();
+    return Texts;
 }
 
 // A system whose registry holds at most one value, with at most one file and one tool of
@@ -330,13 +332,12 @@ private slots:
     void TheHelpMenusWindowsShowTheirTexts()
     {
         frmMain& Window = Start(true);
-        std::vector<QStringList> Seen;
-        for (int Item : {1, 2, 5})
-            ReadWindowOf(Window.HelpMenuItem[Item], Seen);
-        const QStringList Lines = Seen.at(0).at(1).split(QLatin1Char('\n'));
+        const QStringList Help = ReadWindowOf(Window.HelpMenuItem[1]), Hint = ReadWindowOf(Window.HelpMenuItem[2]),
+                          About = ReadWindowOf(Window.HelpMenuItem[5]);
+        const QStringList Lines = Help.at(1).split(QLatin1Char('\n'));
         QVERIFY(Lines.size() == 10 && Lines.front() == "Instructions:" && Lines.back().endsWith("possible moves."));
-        QVERIFY(Seen.at(1).join("").count('\n') == 8 && !Seen[1].join("").contains('\r'));
-        QVERIFY(Seen.at(2).contains(ToQString(GameTitle)) && Seen[2].contains("Version " + ToQString(GameVersion)));
+        QVERIFY(Hint.join("").count('\n') == 8 && !Hint.join("").contains('\r'));
+        QVERIFY(About.contains(ToQString(GameTitle)) && About.contains("Version " + ToQString(GameVersion)));
     }
 
     // Opened before any game and again after the last move of one, it reads the table afresh:
@@ -345,17 +346,16 @@ private slots:
     {
         std::filesystem::remove(Media->Path(TableFile));
         frmMain& Window = Start();
-        std::vector<QStringList> Seen;
-        ReadWindowOf(Window.HelpMenuItem[3], Seen);
+        const QStringList Before = ReadWindowOf(Window.HelpMenuItem[3]);
         Window.FileMenuItem[1]->trigger();
         // A board without a move but for one pair at the top of the right column.
         Window.Game().BallColour = QuietBoard();
         Window.Game().BallColour[121] = Window.Game().BallColour[132] = Red;
         Click(132), Click(132);
         QCOMPARE(Player.Said.size(), std::size_t(3));  // no more moves, the name, the high score
-        ReadWindowOf(Window.HelpMenuItem[3], Seen);
-        QCOMPARE(Seen.at(1).mid(0, 5), (QStringList{"Orbulon! - Scores.", "2", "Tester", "0", ""}));
-        QCOMPARE(Seen[1].size(), Seen[0].size());
+        const QStringList After = ReadWindowOf(Window.HelpMenuItem[3]);
+        QCOMPARE(After.mid(0, 5), (QStringList{"Orbulon! - Scores.", "2", "Tester", "0", ""}));
+        QCOMPARE(After.size(), Before.size());
     }
 
     // However its file was changed, and decoding an unchanged file once for all cells; a file
