@@ -15,9 +15,11 @@ build:
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
 
+# Builds only the game and the files it reads beside it: no test, benchmark or fuzz program.
 run:
 	@scripts/install-deps build run
-	$(MAKE) --no-print-directory build
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target orbulon
 	$(BUILD)/bin/orbulon
 
 # Every test, headless: the window tests draw offscreen, the end-to-end test under Xvfb.

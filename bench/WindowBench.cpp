@@ -115,13 +115,13 @@ public:
     void DrawCell(int Index, int Colour) override
     {
         if (Kept[0].isNull())
-            for (int Code = 0; Code <= 5; ++Code)
-                Kept[static_cast<std::size_t>(Code)] = LoadCellPicture(Folders.Program, Code);
-        picBall[Index]->SetPicture(Kept[static_cast<std::size_t>(Colour >= 1 && Colour <= 5 ? Colour : 0)]);
+            for (int Code = 0; Code <= ColourCount; ++Code)
+                Kept[static_cast<std::size_t>(Code)] = ReadCellBitmap(Folders.Program / BitmapFile(Code));
+        picBall[Index]->SetPicture(Kept[static_cast<std::size_t>(Colour >= 1 && Colour <= ColourCount ? Colour : 0)]);
     }
 
 private:
-    std::array<QPixmap, 6> Kept;
+    std::array<QPixmap, ColourCount + 1> Kept;
 };
 
 // The largest selection: 132 frames shown by the sweeps, 132 click cues, 132 tool tips.
@@ -212,9 +212,9 @@ BENCHMARK(Window_DrawCellFromItsFile);
 void Window_DrawCellFromAKeptPicture(benchmark::State& State)
 {
     auto& W = TheWindow();
-    std::array<QPixmap, 6> Kept;
-    for (int Colour = 0; Colour <= 5; ++Colour)
-        Kept[static_cast<std::size_t>(Colour)] = LoadCellPicture(W.Media.Folders().Program, Colour);
+    std::array<QPixmap, ColourCount + 1> Kept;
+    for (int Colour = 0; Colour <= ColourCount; ++Colour)
+        Kept[static_cast<std::size_t>(Colour)] = ReadCellBitmap(W.Media.Folders().Program / BitmapFile(Colour));
     int Cell = 0;
     for (auto _ : State) {
         Cell = Cell % Cells + 1;

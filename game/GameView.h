@@ -27,8 +27,8 @@ public:
     virtual void SetHintVisible(bool Visible) = 0;  // the Help menu's "Hi&nt"
     virtual void StopMarquee() = 0;  // the marquee timer's interval to 0
 
-    // A command string for a sound cue's device: "Play" or "Prev".
-    virtual void SoundCommand(SoundCue Cue, const std::string& Command) = 0;
+    // One play of a cue, from the start of its sound. The window never holds the logic up for it.
+    virtual void PlayCue(SoundCue Cue) = 0;
 };
 
 }  // namespace orbulon

@@ -3,7 +3,7 @@
 #include "modGeneral.h"
 
 #include "GameInfo.h"
-#include "TextCodec.h"
+#include "Latin1.h"
 
 #include <cassert>
 #include <cmath>
@@ -16,7 +16,6 @@ namespace {
 const std::string Title(GameTitle);
 const std::string NoMovesMessage = "There are no more possible moves available!     ";
 const std::string MaxScoreMessage = "YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     ";
-const std::string MaxScoreText = "*17292 *";
 
 constexpr int MarqueeWidth = 8;
 
@@ -107,10 +106,8 @@ void modGeneral::SelectGroup(int Cell)
 
     // The logic never yields here, so no click can take the group before its points exist.
     const int Plays = GroupSize;
-    for (int k = 0; k < Plays; ++k) {
-        View.SoundCommand(SoundCue::Click, "Play");
-        View.SoundCommand(SoundCue::Click, "Prev");
-    }
+    for (int k = 0; k < Plays; ++k)
+        View.PlayCue(SoundCue::Click);
     ShowPoints(GroupSize);
 }
 
@@ -266,10 +263,8 @@ void modGeneral::ClearGroup()
         }
     }
 
-    for (int k = 0; k < Removed; ++k) {
-        View.SoundCommand(SoundCue::Clear, "Play");
-        View.SoundCommand(SoundCue::Clear, "Prev");
-    }
+    for (int k = 0; k < Removed; ++k)
+        View.PlayCue(SoundCue::Clear);
     ResetHighlight();
     CloseColumns();
 }
@@ -329,7 +324,7 @@ void modGeneral::MarqueeTick()
 
 std::string modGeneral::CensusText() const
 {
-    int Count[6] = {};
+    int Count[ColourCount + 1] = {};
     for (int Cell = 1; Cell <= Cells; ++Cell) {
         const auto Code = BallColour[Cell];
         ++Count[Code >= Purple && Code <= Red ? Code : Empty];

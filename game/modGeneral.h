@@ -2,7 +2,7 @@
 // The game's state and procedures: dealing, selecting, clearing, collapsing, ending.
 #pragma once
 
-#include "BoardLayout.h"
+#include "Board.h"
 #include "GameView.h"
 #include "HighScoreStep.h"
 #include "RandomSource.h"
@@ -13,15 +13,8 @@
 
 namespace orbulon {
 
-inline constexpr std::int16_t MaxScore = 17292;  // 132 x 131: a one-colour board in one move
-
-// Colour codes of BallColour.
-inline constexpr std::int16_t Empty = 0;
-inline constexpr std::int16_t Purple = 1;
-inline constexpr std::int16_t Blue = 2;
-inline constexpr std::int16_t Yellow = 3;
-inline constexpr std::int16_t Green = 4;
-inline constexpr std::int16_t Red = 5;
+// What the score box shows when a game ends at the maximum: "*17292 *".
+inline const std::string MaxScoreText = "*" + std::to_string(MaxScore) + " *";
 
 // The colour code for a random fraction f: the whole part of f x 5, plus 1,
 // clamped so that no fraction (not even a faulty 1.0 or a negative) yields 0 or 6.

@@ -42,25 +42,15 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
-struct Ball {
-    Rgb Colour;
-    double RimWidth;
-};
 
-// By colour code, 1 to 5. Five colours far apart in lightness (purple darkest, then blue, red,
-// green, yellow) and on both colour axes, so that players who see no hue, or confuse red with
-// green or blue with yellow, still tell every ball apart. The two dark balls are set off the
-// board by their light rims; the blue one's is wide, which lifts it clear of the purple in
-// greyscale while its body stays darker than the board.
-constexpr Ball Balls[] = {
-    {{7, 1, 16}, 0.095},  // purple
-    {{6, 27, 68}, 0.265},  // blue
-    {{255, 248, 172}, 0.10},  // yellow
-    {{24, 196, 166}, 0.10},  // green
-    {{255, 22, 58}, 0.10},  // red
-};
+// The light rim of each ball, by colour code, 1 to 5, as a share of its radius. The colours are
+// far apart in lightness (purple darkest, then blue, red, green, yellow) and on both colour axes,
+// so that players who see no hue, or confuse red with green or blue with yellow, still tell every
+// ball apart. The two dark balls are set off the board by their light rims; the blue one's is
+// wide, which lifts it clear of the purple in greyscale while its body stays darker than the board.
+constexpr double RimWidths[ColourCount + 1] = {0, 0.095, 0.265, 0.10, 0.10, 0.10};
 // The red ball is also the game's desktop icon.
-constexpr Rgb Red = Balls[4].Colour;
+constexpr Rgb RedBall = BallColours[Red];
 
 bool MakeMedia(const fs::path& Folder)
 {
@@ -69,9 +59,9 @@ bool MakeMedia(const fs::path& Folder)
     // elsewhere; each is drawn at its own size, not enlarged.
     for (const int Scale : {1, 2, 3}) {
         Ok = WriteFile(Folder / ScaledFile(BitmapFile(0), Scale), BlankBitmap(Scale)) && Ok;
-        for (int Colour = 1; Colour <= 5; ++Colour) {
-            const Ball& b = Balls[Colour - 1];
-            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale), BallBitmap(b.Colour, b.RimWidth, Scale)) &&
+        for (int Colour = 1; Colour <= ColourCount; ++Colour) {
+            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale),
+                           BallBitmap(BallColours[Colour], RimWidths[Colour], Scale)) &&
                 Ok;
         }
     }
@@ -91,11 +81,11 @@ bool MakeIcons(const fs::path& Folder, const std::string& Id)
         const fs::path Apps = Folder / (std::to_string(Size) + "x" + std::to_string(Size)) / "apps";
         std::error_code Error;
         fs::create_directories(Apps, Error);
-        Ok = WriteFile(Apps / (Id + ".png"), BallIconPng(Size, Red)) && Ok;
+        Ok = WriteFile(Apps / (Id + ".png"), BallIconPng(Size, RedBall)) && Ok;
     }
     std::error_code Error;
     fs::create_directories(Folder / "scalable" / "apps", Error);
-    return WriteFile(Folder / "scalable" / "apps" / (Id + ".svg"), BallIconSvg(Red)) && Ok;
+    return WriteFile(Folder / "scalable" / "apps" / (Id + ".svg"), BallIconSvg(RedBall)) && Ok;
 }
 
 // The table a fresh copy of the game ships with: modest scores a first game can beat.

@@ -2,6 +2,7 @@
 // The five-entry high-score table kept scrambled in "Config.cfg".
 #pragma once
 
+#include "HighScoreTable.h"
 #include "PlayerPrompts.h"
 
 #include <array>
@@ -30,8 +31,8 @@ public:
     HighScoreRecord(std::filesystem::path ProgramFolder, std::filesystem::path UserFolder);
 
     // Ranks 1 to 5; element 0 is never used. Names are UTF-8.
-    std::array<std::int16_t, 6> HighScores{};
-    std::array<std::string, 6> HighNames{};
+    std::array<std::int16_t, TableRanks + 1> HighScores{};
+    std::array<std::string, TableRanks + 1> HighNames{};
 
     // Reads the table afresh; a missing or damaged file reads as zeros and empty names.
     void LoadHighScores();

@@ -77,22 +77,6 @@ bool ScramblesToLineBreak(unsigned char Plain, std::size_t Position)
 
 }  // namespace
 
-std::string Latin1ToUtf8(std::string_view Latin1)
-{
-    std::string Utf8;
-    Utf8.reserve(Latin1.size());
-    for (const char c : Latin1) {
-        const auto Code = static_cast<unsigned char>(c);
-        if (Code < 0x80) {
-            Utf8 += c;
-        } else {
-            Utf8 += static_cast<char>(0xC0 | (Code >> 6));
-            Utf8 += static_cast<char>(0x80 | (Code & 0x3F));
-        }
-    }
-    return Utf8;
-}
-
 std::string Utf8ToLatin1(std::string_view Utf8, char Substitute)
 {
     std::string Latin1;

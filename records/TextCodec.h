@@ -2,14 +2,13 @@
 // Moving text between the data files' single-byte (Latin-1) bytes and the game's UTF-8.
 #pragma once
 
+#include "Latin1.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace orbulon {
-
-// Every byte becomes the Latin-1 character of the same code: nothing fails, nothing is lost.
-std::string Latin1ToUtf8(std::string_view Latin1);
 
 // Each character up to U+00FF becomes its byte; a character Latin-1 cannot hold, and each
 // byte of a broken UTF-8 sequence, becomes Substitute.

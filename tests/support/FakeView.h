@@ -18,7 +18,7 @@ public:
     std::array<bool, Cells + 1> Frame{};
     std::array<std::string, Cells + 1> Tip{};
     std::vector<int> Drawn;  // every DrawCell, in order
-    std::vector<std::pair<SoundCue, std::string>> Sounds;
+    std::vector<SoundCue> Sounds;
     std::string ScoreText;
     ScoreAlignment Alignment = ScoreAlignment::Left;
     bool Hint = false;
@@ -46,13 +46,13 @@ public:
     void SetScoreAlignment(ScoreAlignment A) override { Alignment = A; }
     void SetHintVisible(bool Visible) override { Hint = Visible; }
     void StopMarquee() override { ++MarqueeStops; }
-    void SoundCommand(SoundCue Cue, const std::string& Command) override { Sounds.emplace_back(Cue, Command); }
+    void PlayCue(SoundCue Cue) override { Sounds.push_back(Cue); }
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons B, MsgIcon I, int D) override
     {
         return Boxes.MsgBox(Text, Title, B, I, D);
     }
 
-    int Plays(SoundCue Cue) const { return int(std::ranges::count(Sounds, std::pair(Cue, std::string("Play")))); }
+    int Plays(SoundCue Cue) const { return int(std::ranges::count(Sounds, Cue)); }
     bool NoTips() const { return std::ranges::all_of(Tip, &std::string::empty); }
     int FramesShown() const { return int(std::ranges::count(Frame, true)); }
 };

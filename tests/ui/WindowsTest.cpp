@@ -54,27 +54,13 @@ QStringList ReadWindowOf(QAction* Item)
     return Texts;
 }
 
-// A system whose registry holds at most one value, with at most one file and one tool of
-// its own desktop; the programs it starts are noted by their paths among the boxes it was shown.
-struct SystemSetup {
-    std::string Key, Name, Value, File, NativeTool;
-};
-struct FakeSystem : SystemSetup, Registry, ProgramLauncher, RecordingPrompts {
-    explicit FakeSystem(SystemSetup Setup = {}) : SystemSetup(std::move(Setup)) {}
-    long OpenKey(std::uint32_t Root, const std::string& SubKey, std::uint32_t Access, RegHandle&) override
-    {
-        return Root == RegLocalMachine && Access == RegKeyAccess && SubKey == Key ? RegSuccess : RegNotFound;
-    }
-    long QueryValue(RegHandle, const std::string& Name, std::uint32_t& Type, char* Data, std::uint32_t& Size) override
-    {
-        Type = RegString;
-        Size = static_cast<std::uint32_t>((Value + '\0').copy(Data, Size));
-        return Name == this->Name ? RegSuccess : RegNotFound;
-    }
-    long CloseKey(RegHandle) override { return RegSuccess; }
-    bool FileExists(const std::string& Path) override { return Path == File; }
+// A desktop with at most one system-information tool; the programs it starts are noted by
+// their paths among the boxes it was shown.
+struct FakeSystem : ProgramLauncher, RecordingPrompts {
+    explicit FakeSystem(std::string NativeTool = {}) : NativeTool(std::move(NativeTool)) {}
     bool Start(const std::string& Program) override { return Said.push_back(Program), true; }
     std::string FindSystemInfoTool() override { return NativeTool; }
+    std::string NativeTool;
 };
 
 }  // namespace
@@ -204,7 +190,7 @@ private slots:
             QFont Scaled = Font;
             Scaled.setPointSizeF(Font.pointSizeF() * FontScale);
             QApplication::setFont(Scaled);
-            frmAbout About(Media->Folders(), System, System, &Player);
+            frmAbout About(Media->Folders(), System, &Player);
             frmScores Scores(Media->Folders());
             for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Scores}) {
                 for (const QPushButton* Button : Window->findChildren<QPushButton*>())
@@ -228,19 +214,14 @@ private slots:
         }
     }
 
-    // About's System Info button: the tool the registry names, else this desktop's own, else a message.
-    void SystemInfoStartsTheToolTheSystemNames()
+    // About's System Info button: this desktop's tool, else a message.
+    void SystemInfoStartsTheDesktopsOwnTool()
     {
-        const std::string Tools = "SOFTWARE\\Microsoft\\Shared Tools";
         const std::string None = "MsgBox [Orbulon!] System Information is unavailable at this time.     ";
-        for (const auto& [Setup, Outcome] : std::vector<std::pair<SystemSetup, std::string>>{
-                 {{Tools + "\\MSINFO", "PATH", "C:\\Tools\\msinfo32.exe", "", ""}, "C:\\Tools\\msinfo32.exe"},
-                 {{Tools + " Location", "MSINFO", "C:\\Shared", "", ""}, None},  // a folder without the tool
-                 {{Tools + " Location", "MSINFO", "C:\\Shared", "C:\\Shared\\MSINFO32.EXE", ""},
-                  "C:\\Shared\\MSINFO32.EXE"},
-                 {{"", "", "", "", "/usr/bin/hardinfo"}, "/usr/bin/hardinfo"}}) {
-            FakeSystem Desktop(Setup);
-            StartSysInfo(Desktop, Desktop, Desktop);
+        for (const auto& [Tool, Outcome] : {std::pair<std::string, std::string>{"/usr/bin/hardinfo", "/usr/bin/hardinfo"},
+                                            {"", None}}) {
+            FakeSystem Desktop(Tool);
+            StartSysInfo(Desktop, Desktop);
             QCOMPARE(Desktop.Said, std::vector{Outcome});
         }
     }
@@ -409,19 +390,19 @@ private slots:
         QVERIFY(Clock.elapsed() >= 700);
     }
 
-    // The game sends one "Play" for each ball of a group, all at once: a whole-board clear stops
+    // The game asks for one play for each ball of a group, all at once: a whole-board clear stops
     // sounding long before a second is out, and the next group's rattle sounds in full too.
     void EveryRattleSoundsInFullWithinItsLength()
     {
         SoundDevice Device;
         Device.FileName = Media->Path("Click.wav");
-        Device.Command("Open");
+        Device.Open();
         QVERIFY(Device.Opened());
         for (const int Plays : {132, 3}) {
             QElapsedTimer Clock;
             Clock.start();
             for (int Play = 0; Play < Plays; ++Play)
-                Device.Command("Play"), Device.Command("Prev");
+                Device.Play();
             QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysPending(), 0, 3000);
             QVERIFY(Clock.elapsed() < SoundDevice::RattleLength + 250);
         }

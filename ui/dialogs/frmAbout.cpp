@@ -14,12 +14,10 @@
 
 namespace orbulon {
 
-frmAbout::frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, MessageBox* Ui,
-                   QWidget* Owner)
+frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, MessageBox* Ui, QWidget* Owner)
     : QDialog(Owner,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                   Qt::WindowCloseButtonHint),
-      Keys(Keys),
       Launcher(Launcher),
       Ui(Ui ? *Ui : OwnBoxes)
 {
@@ -113,7 +111,7 @@ void frmAbout::FitTexts()
     setFixedSize(std::max(width(), Used.right() + 16), std::max(height(), Used.bottom() + 10));
 }
 
-void frmAbout::StartSysInfo() { orbulon::StartSysInfo(Keys, Launcher, Ui); }
+void frmAbout::StartSysInfo() { orbulon::StartSysInfo(Launcher, Ui); }
 
 void frmAbout::paintEvent(QPaintEvent* Event)
 {

@@ -16,11 +16,10 @@ namespace orbulon {
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Keys and Launcher find and start the system-information tool; Ui (when given)
-    // tells the player when there is none, else a message box over this window does.
-    // All three must outlive the window.
-    frmAbout(const GameFolders& Folders, Registry& Keys, ProgramLauncher& Launcher, MessageBox* Ui = nullptr,
-             QWidget* Owner = nullptr);
+    // Launcher finds and starts the system-information tool; Ui (when given) tells the
+    // player when there is none, else a message box over this window does. Both must
+    // outlive the window.
+    frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, MessageBox* Ui = nullptr, QWidget* Owner = nullptr);
 
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
@@ -39,7 +38,6 @@ private:
     void FitTexts();
 
     int SeparatorTop = 163;  // moves down only when larger fonts need the room
-    Registry& Keys;
     ProgramLauncher& Launcher;
     MessageBoxes OwnBoxes{this};
     MessageBox& Ui;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GameWindows.h"
+#include "HighScoreTable.h"
 
 #include <QDialog>
 
@@ -19,8 +20,8 @@ public:
     // Reads the table afresh from the high-score file.
     explicit frmScores(const GameFolders& Folders, QWidget* Owner = nullptr);
 
-    std::array<QLabel*, 6> lblScore{};  // ranks 1 to 5; element 0 is never used
-    std::array<QLabel*, 6> lblName{};
+    std::array<QLabel*, TableRanks + 1> lblScore{};  // ranks 1 to 5; element 0 is never used
+    std::array<QLabel*, TableRanks + 1> lblName{};
     QPushButton* cmdOK = nullptr;
 };
 

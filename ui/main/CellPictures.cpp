@@ -17,27 +17,17 @@ namespace {
 
 const QColor BlankCell = ToQColor(BoardBackground);
 
-// Plain colours for the stand-in balls, close to those of the bitmaps.
-const std::array<QColor, 6> StandInColours{
-    BlankCell,  // empty
-    QColor(160, 32, 200),  // purple
-    QColor(32, 64, 230),  // blue
-    QColor(240, 220, 0),  // yellow
-    QColor(0, 190, 40),  // green
-    QColor(220, 20, 20),  // red
-};
-
 }  // namespace
 
 QPixmap DrawnCellPicture(int Colour, int Scale)
 {
     QPixmap Picture(CellSize * Scale, CellSize * Scale);
     Picture.fill(BlankCell);
-    if (Colour >= 1 && Colour <= 5) {
+    if (Colour >= 1 && Colour <= ColourCount) {
         QPainter Painter(&Picture);
         Painter.setRenderHint(QPainter::Antialiasing);
         Painter.setPen(Qt::NoPen);
-        Painter.setBrush(StandInColours[static_cast<std::size_t>(Colour)]);
+        Painter.setBrush(ToQColor(BallColours[static_cast<std::size_t>(Colour)]));
         Painter.drawEllipse(QRectF(2 * Scale, 2 * Scale, (CellSize - 4) * Scale, (CellSize - 4) * Scale));
     }
     Picture.setDevicePixelRatio(Scale);
@@ -55,12 +45,6 @@ QPixmap ReadCellBitmap(const std::filesystem::path& File)
     if (!Picture.loadFromData(*Bytes, "BMP") || Picture.width() > MaxPictureSide || Picture.height() > MaxPictureSide)
         return {};
     return Picture;
-}
-
-QPixmap LoadCellPicture(const std::filesystem::path& Folder, int Colour)
-{
-    const QPixmap Picture = ReadCellBitmap(Folder / BitmapFile(Colour));
-    return Picture.isNull() ? DrawnCellPicture(Colour) : Picture;
 }
 
 int CellPictures::RenderingScale(qreal DevicePixelRatio)

@@ -2,6 +2,7 @@
 // The pictures of the board's cells, read from their bitmap files.
 #pragma once
 
+#include "Board.h"
 #include "MediaFile.h"
 
 #include <QPixmap>
@@ -37,13 +38,10 @@ private:
         bool Settled = false;  // the file's times will tell its next change
     };
     std::filesystem::path Folder;  // the folder the kept pictures come from
-    std::array<Kept, 6 * 4> Files;  // by colour code and rendering scale
-    std::array<QPixmap, 6 * 4> StandIns;
+    std::array<Kept, (ColourCount + 1) * 4> Files;  // by colour code and rendering scale
+    std::array<QPixmap, (ColourCount + 1) * 4> StandIns;
     int Decoded = 0;
 };
-
-// Reads the picture of a colour code from its file in Folder once, without keeping it.
-QPixmap LoadCellPicture(const std::filesystem::path& Folder, int Colour);
 
 // Decodes a bitmap file of the board, or gives a null picture when it is missing, is not a
 // regular file, is damaged, is cut short or is larger than any cell could need.

@@ -72,46 +72,27 @@ const SimpleApi* LoadSimpleApi()
     return Api;
 }
 
-std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Width)
-{
-    std::uint32_t Value = 0;
-    for (int Byte = Width - 1; Byte >= 0; --Byte)
-        Value = Value << 8 | static_cast<std::uint8_t>(Bytes[At + Byte]);
-    return Value;
-}
-
-std::uint32_t FrameBytes(const pa_sample_spec& Format)
-{
-    return Format.channels * (Format.format == PA_SAMPLE_U8 ? 1u : Format.format == PA_SAMPLE_S16LE ? 2u : 4u);
-}
-
-// The sample format and the samples of a wave that WholeWave has accepted.
+// The sample format and the samples of a wave that the media reader has accepted.
 struct Samples {
     pa_sample_spec Format{};
+    std::uint32_t FrameBytes = 1;
     QByteArray Data;
 };
 
 Samples SamplesOf(const QByteArray& Wave)
 {
+    const std::optional<WaveSound> Sound = ParseWave(Wave);
+    if (!Sound)
+        return {};
     Samples Found;
-    for (qsizetype At = 12; At + 8 <= Wave.size();) {
-        const QByteArray Id = Wave.mid(At, 4);
-        const std::uint32_t Size = LittleEndian(Wave, At + 4, 4);
-        const qsizetype Body = At + 8;
-        if (Id == "fmt ") {
-            const auto Bits = LittleEndian(Wave, Body + 14, 2);
-            Found.Format.format = LittleEndian(Wave, Body, 2) == 3 ? PA_SAMPLE_FLOAT32LE
-                : Bits == 8                                        ? PA_SAMPLE_U8
-                : Bits == 16                                       ? PA_SAMPLE_S16LE
-                                                                   : PA_SAMPLE_S32LE;
-            Found.Format.channels = static_cast<std::uint8_t>(LittleEndian(Wave, Body + 2, 2));
-            Found.Format.rate = LittleEndian(Wave, Body + 4, 4);
-        } else if (Id == "data") {
-            Found.Data = Wave.mid(Body, Size - Size % FrameBytes(Found.Format));
-            break;
-        }
-        At = Body + Size + (Size & 1);
-    }
+    Found.Format.format = Sound->Floating ? PA_SAMPLE_FLOAT32LE
+        : Sound->Bits == 8                ? PA_SAMPLE_U8
+        : Sound->Bits == 16               ? PA_SAMPLE_S16LE
+                                          : PA_SAMPLE_S32LE;
+    Found.Format.channels = static_cast<std::uint8_t>(Sound->Channels);
+    Found.Format.rate = Sound->Rate;
+    Found.FrameBytes = static_cast<std::uint32_t>(Sound->Channels * Sound->Bits / 8);
+    Found.Data = Sound->Samples;
     return Found;
 }
 
@@ -161,7 +142,7 @@ private:
     void Run()
     {
         const SimpleApi* Api = LoadSimpleApi();
-        const std::uint32_t Frame = FrameBytes(Cue.Format);
+        const std::uint32_t Frame = Cue.FrameBytes;
         const std::uint32_t Slice = std::max<std::uint32_t>(1, Cue.Format.rate / 100) * Frame;
         pa_simple* Server = nullptr;
         if (Api && !Cue.Data.isEmpty()) {
@@ -222,17 +203,12 @@ int SoundDevice::Spacing(int Count)
     return std::clamp(RattleLength / std::clamp(Count, 1, MaxRattlePlays), 20, 70);
 }
 
-void SoundDevice::Command(const std::string& Command)
+void SoundDevice::Play()
 {
-    if (Command == "Open") {
-        Open();
-    } else if (Command == "Play") {
-        ++Requested;
-        // The game sends a cue's plays in one go; the rattle starts once they are all in.
-        if (!Pacer.isActive())
-            Pacer.start(0);
-    }
-    // "Prev" rewinds; every play here starts the sound from its beginning anyway.
+    ++Requested;
+    // The game asks for a cue's plays in one go; the rattle starts once they are all in.
+    if (!Pacer.isActive())
+        Pacer.start(0);
 }
 
 void SoundDevice::Open()

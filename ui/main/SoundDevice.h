@@ -13,8 +13,8 @@
 
 namespace orbulon {
 
-// Takes the command strings the game sends: "Open" (on FileName), "Play" and "Prev".
-// The game sends one "Play" for every ball of a group, all at once and without
+// Open() reads FileName once; Play() sounds it from its start.
+// The game asks for one play for every ball of a group, all at once and without
 // waiting, so the plays are queued and sounded one after another as a quick rattle,
 // each restarting the sound. A rattle sounds at most MaxRattlePlays plays and its last
 // one starts within RattleLength: the ear cannot tell 132 clicks from 24, and a
@@ -22,7 +22,7 @@ namespace orbulon {
 // beyond are dropped. Nothing here blocks the window. A missing or broken file, no sound
 // server or no sound library leaves the cue silent.
 //
-// "Open" reads and checks the wave at once; the sound itself goes to the desktop's sound
+// Open() reads and checks the wave at once; the sound itself goes to the desktop's sound
 // server (PulseAudio, or PipeWire speaking its protocol) as a stream of the application
 // "Orbulon", so the player sets the game's volume in the desktop's mixer. The server's
 // library is loaded, and the stream opened, on a worker thread of the device only at the
@@ -35,7 +35,8 @@ public:
     ~SoundDevice() override;
 
     std::filesystem::path FileName;
-    void Command(const std::string& Command);
+    void Open();
+    void Play();
 
     int PlaysRequested() const { return Requested; }
     int PlaysSounded() const { return Sounded; }  // including those a silent cue skipped
@@ -48,7 +49,6 @@ public:
     static int Spacing(int Count);
 
 private:
-    void Open();
     void OpenDevice();
     void SoundNext();
 

@@ -46,7 +46,7 @@ QFont ScoreFont(QFont Face, const QLineEdit& Box)
         WidenBlanks(Face);
         const QFontMetrics Metrics(Face);
         int Widest = 0;
-        for (const QString& Text : {QStringLiteral("88888888"), QStringLiteral("WWWWWWWW"), QStringLiteral("*17292 *"),
+        for (const QString& Text : {QStringLiteral("88888888"), QStringLiteral("WWWWWWWW"), ToQString(std::string_view(MaxScoreText)),
                                     QStringLiteral("        ")})
             Widest = std::max(Widest, Metrics.horizontalAdvance(Text));
         return std::max(1, Widest);
@@ -188,7 +188,7 @@ void frmMain::Form_Load()
 void frmMain::OpenSoundDevice(SoundDevice& Device, std::string_view File)
 {
     Device.FileName = Folders.Program / File;
-    Device.Command("Open");
+    Device.Open();
 }
 
 void frmMain::picBall_Click(int Index) { GameLogic.picBall_Click(Index); }
@@ -231,9 +231,8 @@ void frmMain::HelpMenuItem_Click(int Index)
         break;
     }
     case HelpAbout: {
-        const std::unique_ptr<Registry> Keys = SystemRegistry();
         DesktopLauncher Launcher;
-        frmAbout Window(Folders, *Keys, Launcher, PlayerStandIn, this);
+        frmAbout Window(Folders, Launcher, PlayerStandIn, this);
         Window.exec();
         break;
     }
@@ -293,10 +292,7 @@ void frmMain::SetHintVisible(bool Visible) { HelpMenuItem[HelpHint]->setVisible(
 
 void frmMain::StopMarquee() { tmrScroll.stop(); }
 
-void frmMain::SoundCommand(SoundCue Cue, const std::string& Command)
-{
-    (Cue == SoundCue::Click ? mmClick : mmClear).Command(Command);
-}
+void frmMain::PlayCue(SoundCue Cue) { (Cue == SoundCue::Click ? mmClick : mmClear).Play(); }
 
 int frmMain::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
                     int DefaultButton)

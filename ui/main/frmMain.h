@@ -68,7 +68,7 @@ public:
     void SetScoreAlignment(ScoreAlignment Alignment) override;
     void SetHintVisible(bool Visible) override;
     void StopMarquee() override;
-    void SoundCommand(SoundCue Cue, const std::string& Command) override;
+    void PlayCue(SoundCue Cue) override;
 
     // MessageBox
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,

@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's grid and where each of its cells, frames and boxes lies in the window, in pixels.
+// Where each of the board's cells, frames and boxes lies in the window, in pixels, and their colours.
 #pragma once
 
+#include "Board.h"
+
+#include <array>
 #include <cstdint>
 
 namespace orbulon {
-
-// 11 columns by 12 rows. Cell 1 is bottom left, numbered along each row from the left and row
-// by row upward; right i + 1, left i - 1, above i + 11, below i - 11.
-inline constexpr int Columns = 11;
-inline constexpr int Rows = 12;
-inline constexpr int Cells = Columns * Rows;  // 132
-
-// Row (0 = bottom) and column (0 = left) of cell Index, 1 to 132.
-constexpr int RowOf(int Index) { return (Index - 1) / Columns; }
-constexpr int ColumnOf(int Index) { return (Index - 1) % Columns; }
 
 // A rectangle of the client area, in pixels from its top-left corner.
 struct PixelRect {
@@ -56,5 +49,17 @@ inline constexpr Rgb Shape1Outline{192, 0, 0};
 inline constexpr Rgb HighlightOutline{255, 0, 0};
 inline constexpr Rgb ScoreBackground{0, 0, 0};
 inline constexpr Rgb ScoreText{0, 255, 0};
+
+// The body colour of each ball, by colour code (element 0, the empty cell, is the board itself).
+// The generator draws the bitmaps from these, and the window draws its stand-in balls with them
+// when a bitmap cannot be used.
+inline constexpr std::array<Rgb, ColourCount + 1> BallColours{{
+    BoardBackground,
+    {7, 1, 16},  // purple
+    {6, 27, 68},  // blue
+    {255, 248, 172},  // yellow
+    {24, 196, 166},  // green
+    {255, 22, 58},  // red
+}};
 
 }  // namespace orbulon

@@ -137,33 +137,42 @@ bool WholeBitmap(const QByteArray& Bytes)
     }
 }
 
-bool WholeWave(const QByteArray& Bytes)
+std::optional<WaveSound> ParseWave(const QByteArray& Bytes)
 {
     if (Bytes.size() < 12 || !Bytes.startsWith("RIFF") || Bytes.mid(8, 4) != "WAVE")
-        return false;
+        return {};
 
+    WaveSound Sound;
     bool FormatFine = false;
     for (qsizetype At = 12; At + 8 <= Bytes.size();) {
         const QByteArray Id = Bytes.mid(At, 4);
         const std::uint32_t Size = LittleEndian(Bytes, At + 4, 4);
         const qsizetype Body = At + 8;
         if (Size > static_cast<std::uint32_t>(Bytes.size() - Body))
-            return false;  // a chunk that runs past the end of the file
+            return {};  // a chunk that runs past the end of the file
         if (Id == "fmt ") {
             if (Size < 16)
-                return false;
+                return {};
+            Sound.Floating = LittleEndian(Bytes, Body, 2) == 3;
             const auto Format = LittleEndian(Bytes, Body, 2);
-            const auto Channels = LittleEndian(Bytes, Body + 2, 2);
-            const auto Rate = LittleEndian(Bytes, Body + 4, 4);
-            const auto Bits = LittleEndian(Bytes, Body + 14, 2);
-            FormatFine = (Format == 1 || Format == 3) && Channels >= 1 && Channels <= 2 && Rate >= 4000 &&
-                Rate <= 192000 && (Format == 3 ? Bits == 32 : (Bits == 8 || Bits == 16 || Bits == 32));
+            Sound.Channels = static_cast<int>(LittleEndian(Bytes, Body + 2, 2));
+            Sound.Rate = LittleEndian(Bytes, Body + 4, 4);
+            Sound.Bits = static_cast<int>(LittleEndian(Bytes, Body + 14, 2));
+            FormatFine = (Format == 1 || Format == 3) && Sound.Channels >= 1 && Sound.Channels <= 2 &&
+                Sound.Rate >= 4000 && Sound.Rate <= 192000 &&
+                (Sound.Floating ? Sound.Bits == 32 : (Sound.Bits == 8 || Sound.Bits == 16 || Sound.Bits == 32));
         } else if (Id == "data") {
-            return FormatFine && Size > 0;
+            if (!FormatFine || Size == 0)
+                return {};
+            const int FrameBytes = Sound.Channels * Sound.Bits / 8;
+            Sound.Samples = Bytes.mid(Body, Size - Size % static_cast<std::uint32_t>(FrameBytes));
+            return Sound;
         }
         At = Body + Size + (Size & 1);
     }
-    return false;
+    return {};
 }
+
+bool WholeWave(const QByteArray& Bytes) { return ParseWave(Bytes).has_value(); }
 
 }  // namespace orbulon

@@ -46,8 +46,17 @@ std::optional<FileIdentity> IdentityOf(const std::filesystem::path& File);
 // side: every byte its headers promise is there, so Qt never decodes past the end.
 bool WholeBitmap(const QByteArray& Bytes);
 
-// Whether Bytes hold a wave file that the sound layer can play: plain PCM or floating-point
-// samples with a whole format and data chunk.
+// A wave's sample format and its samples, cut to whole frames.
+struct WaveSound {
+    bool Floating = false;  // 32-bit floating point, else integer samples of Bits bits
+    int Channels = 0, Bits = 0;
+    std::uint32_t Rate = 0;
+    QByteArray Samples;
+};
+
+// The sound Bytes hold when they are a wave file that the sound layer can play: plain PCM or
+// floating-point samples, mono or stereo, with a whole format and data chunk; nothing otherwise.
+std::optional<WaveSound> ParseWave(const QByteArray& Bytes);
 bool WholeWave(const QByteArray& Bytes);
 
 }  // namespace orbulon
