@@ -11,13 +11,14 @@
 namespace orbulon {
 
 // The bitmap of each colour code, 0 (empty) to 5 (red).
-inline constexpr std::array<std::string_view, ColourCount + 1> CellBitmapFiles{"Blank.bmp",      "PurpleBall.bmp", "BlueBall.bmp",
-                                                                 "YellowBall.bmp", "GreenBall.bmp",  "RedBall.bmp"};
+inline constexpr std::array<std::string_view, ColourCount + 1> CellBitmapFiles{
+    "Blank.bmp", "PurpleBall.bmp", "BlueBall.bmp", "YellowBall.bmp", "GreenBall.bmp", "RedBall.bmp"};
 
 // Codes 1 to 5 show their ball; every other code shows the blank cell.
 constexpr std::string_view BitmapFile(int Colour)
 {
-    return Colour >= 1 && Colour <= ColourCount ? CellBitmapFiles[static_cast<std::size_t>(Colour)] : CellBitmapFiles[0];
+    return Colour >= 1 && Colour <= ColourCount ? CellBitmapFiles[static_cast<std::size_t>(Colour)]
+                                                : CellBitmapFiles[0];
 }
 
 // Qt's name for a rendering at Scale times the designed size: "RedBall.bmp", "RedBall@2x.bmp".

@@ -42,7 +42,6 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
-
 // The light rim of each ball, by colour code, 1 to 5, as a share of its radius. The colours are
 // far apart in lightness (purple darkest, then blue, red, green, yellow) and on both colour axes,
 // so that players who see no hue, or confuse red with green or blue with yellow, still tell every

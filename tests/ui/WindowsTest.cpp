@@ -218,8 +218,8 @@ private slots:
     void SystemInfoStartsTheDesktopsOwnTool()
     {
         const std::string None = "MsgBox [Orbulon!] System Information is unavailable at this time.     ";
-        for (const auto& [Tool, Outcome] : {std::pair<std::string, std::string>{"/usr/bin/hardinfo", "/usr/bin/hardinfo"},
-                                            {"", None}}) {
+        for (const auto& [Tool, Outcome] :
+             {std::pair<std::string, std::string>{"/usr/bin/hardinfo", "/usr/bin/hardinfo"}, {"", None}}) {
             FakeSystem Desktop(Tool);
             StartSysInfo(Desktop, Desktop);
             QCOMPARE(Desktop.Said, std::vector{Outcome});

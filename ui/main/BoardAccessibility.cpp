@@ -65,7 +65,7 @@ void Announce(BallPicture* Cell, QAccessible::Event Kind)
 QString CellAccessibleName(int ColourCode, int Index)
 {
     static const std::array<const char*, ColourCount + 1> Names{"Empty",       "Purple ball", "Blue ball",
-                                                  "Yellow ball", "Green ball",  "Red ball"};
+                                                                "Yellow ball", "Green ball",  "Red ball"};
     // Any other code shows the blank cell, and is read as one.
     const char* Shown = ColourCode >= 1 && ColourCode <= 5 ? Names[static_cast<std::size_t>(ColourCode)] : Names[0];
     return QStringLiteral("%1, row %2, column %3")

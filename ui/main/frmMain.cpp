@@ -46,8 +46,8 @@ QFont ScoreFont(QFont Face, const QLineEdit& Box)
         WidenBlanks(Face);
         const QFontMetrics Metrics(Face);
         int Widest = 0;
-        for (const QString& Text : {QStringLiteral("88888888"), QStringLiteral("WWWWWWWW"), ToQString(std::string_view(MaxScoreText)),
-                                    QStringLiteral("        ")})
+        for (const QString& Text : {QStringLiteral("88888888"), QStringLiteral("WWWWWWWW"),
+                                    ToQString(std::string_view(MaxScoreText)), QStringLiteral("        ")})
             Widest = std::max(Widest, Metrics.horizontalAdvance(Text));
         return std::max(1, Widest);
     };
