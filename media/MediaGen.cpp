@@ -65,9 +65,9 @@ constexpr Rgb Red = Balls[4].Colour;
 bool MakeMedia(const fs::path& Folder)
 {
     bool Ok = true;
-    // Qt picks the @2x or @3x file on screens of that density and scales the designed one
-    // elsewhere; each is drawn at its own size, not enlarged.
-    for (const int Scale : {1, 2, 3}) {
+    // The window picks the rendering that suits the screen's density and scales the designed
+    // one elsewhere; each is drawn at its own size, not enlarged.
+    for (const int Scale : BitmapScales) {
         Ok = WriteFile(Folder / ScaledFile(BitmapFile(0), Scale), BlankBitmap(Scale)) && Ok;
         for (int Colour = 1; Colour <= 5; ++Colour) {
             const Ball& b = Balls[Colour - 1];

@@ -70,7 +70,7 @@ Colour Seen(const Matrix& m, const Colour& c)
 
 }  // namespace
 
-// Every ball, at its designed size and in its 2x and 3x renderings, shows a clear edge on the
+// Every ball, at its designed size and in each larger rendering, shows a clear edge on the
 // board and stays apart from the other four for players of every kind of colour vision; the
 // blank cell is the board alone. A ball's pixels are those that are not the board; its mean
 // colour is the mean of their stored values, the colour the ball gives from a distance.
@@ -78,7 +78,7 @@ TEST(GeneratedMedia, EveryBallStandsOffTheBoardAndApartFromTheOthersAtEverySize)
 {
     const QRgb Board = qRgb(BoardBackground.R, BoardBackground.G, BoardBackground.B);
     const double BoardY = Luminance(ToLinear(Stored(Board))) + 0.05;
-    for (const int Scale : {1, 2, 3}) {
+    for (const int Scale : BitmapScales) {
         std::vector<Colour> Means;
         for (int Code = Empty; Code <= Red; ++Code) {
             const std::string File = ScaledFile(BitmapFile(Code), Scale);
