@@ -2,6 +2,7 @@
 // The board's grid and where each of its cells, frames and boxes lies in the window, in pixels.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace orbulon {
@@ -52,6 +53,16 @@ struct Rgb {
 
 // The window's dark grey, which also fills the blank cell so that an empty cell is no cell at all.
 inline constexpr Rgb BoardBackground{64, 64, 64};
+// The balls by colour code, 1 (purple) to 5 (red): what the bitmaps show in a ball's middle and
+// what the window paints when a bitmap cannot be read. Each is the colour a player names at a
+// glance, saturated and well clear of black, so no ball reads as a hole in the board.
+inline constexpr std::array<Rgb, 5> BallColours{{
+    {130, 50, 200},  // purple
+    {30, 110, 230},  // blue
+    {240, 200, 20},  // yellow
+    {50, 180, 80},  // green
+    {220, 30, 45},  // red
+}};
 inline constexpr Rgb Shape1Outline{192, 0, 0};
 inline constexpr Rgb HighlightOutline{255, 0, 0};
 inline constexpr Rgb ScoreBackground{0, 0, 0};

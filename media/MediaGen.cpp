@@ -42,25 +42,13 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
-struct Ball {
-    Rgb Colour;
-    double RimWidth;
-};
-
-// By colour code, 1 to 5. Five colours far apart in lightness (purple darkest, then blue, red,
-// green, yellow) and on both colour axes, so that players who see no hue, or confuse red with
-// green or blue with yellow, still tell every ball apart. The two dark balls are set off the
-// board by their light rims; the blue one's is wide, which lifts it clear of the purple in
-// greyscale while its body stays darker than the board.
-constexpr Ball Balls[] = {
-    {{7, 1, 16}, 0.095},  // purple
-    {{6, 27, 68}, 0.265},  // blue
-    {{255, 248, 172}, 0.10},  // yellow
-    {{24, 196, 166}, 0.10},  // green
-    {{255, 22, 58}, 0.10},  // red
-};
-// The red ball is also the game's desktop icon.
-constexpr Rgb Red = Balls[4].Colour;
+// By colour code, 1 to 5, on the colours of BallColours. The marks tell every ball from every
+// other for players who see no hue, or confuse red with green or blue with yellow: the purple,
+// blue and red balls, alike in greyscale, carry the three marks that overlap least (ring,
+// cross and plus); the green ball's dot and the yellow ball's bare face tell those two apart.
+constexpr Mark BallMarks[] = {Mark::Ring, Mark::Cross, Mark::None, Mark::Dot, Mark::Plus};
+// The red ball is also the game's window and desktop icon.
+constexpr Rgb Red = BallColours[4];
 
 bool MakeMedia(const fs::path& Folder)
 {
@@ -70,12 +58,12 @@ bool MakeMedia(const fs::path& Folder)
     for (const int Scale : BitmapScales) {
         Ok = WriteFile(Folder / ScaledFile(BitmapFile(0), Scale), BlankBitmap(Scale)) && Ok;
         for (int Colour = 1; Colour <= 5; ++Colour) {
-            const Ball& b = Balls[Colour - 1];
-            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale), BallBitmap(b.Colour, b.RimWidth, Scale)) &&
-                Ok;
+            const auto Code = static_cast<std::size_t>(Colour - 1);
+            const std::string Bitmap = BallBitmap(BallColours[Code], BallMarks[Code], Scale);
+            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale), Bitmap) && Ok;
         }
     }
-    Ok = WriteFile(Folder / IconFile, RedBallIcon()) && Ok;
+    Ok = WriteFile(Folder / IconFile, RedBallIcon(Red)) && Ok;
     Ok = WriteFile(Folder / ClickWaveFile, ClickWave()) && Ok;
     Ok = WriteFile(Folder / ClearWaveFile, ClearWave()) && Ok;
     Ok = WriteFile(Folder / MarqueeFile, ScrambleText(MarqueeText) + "\r\n") && Ok;

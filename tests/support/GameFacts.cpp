@@ -32,6 +32,6 @@ int main()
         std::cout << Scale << ' ';
     std::cout << "'\ntable_file='" << TableFile << "'\n"
               << "red_bitmap_file='" << BitmapFile(5) << "' click_wave_file='" << ClickWaveFile << "' icon_file='"
-              << IconFile << "'\n";
+              << IconFile << "' red_ball=" << Colour(BallColours[4]) << "\n";
     return 0;
 }

@@ -17,16 +17,6 @@ namespace {
 
 const QColor BlankCell = ToQColor(BoardBackground);
 
-// Plain colours for the stand-in balls, close to those of the bitmaps.
-const std::array<QColor, 6> StandInColours{
-    BlankCell,  // empty
-    QColor(160, 32, 200),  // purple
-    QColor(32, 64, 230),  // blue
-    QColor(240, 220, 0),  // yellow
-    QColor(0, 190, 40),  // green
-    QColor(220, 20, 20),  // red
-};
-
 }  // namespace
 
 QPixmap DrawnCellPicture(int Colour, int Scale)
@@ -37,7 +27,7 @@ QPixmap DrawnCellPicture(int Colour, int Scale)
         QPainter Painter(&Picture);
         Painter.setRenderHint(QPainter::Antialiasing);
         Painter.setPen(Qt::NoPen);
-        Painter.setBrush(StandInColours[static_cast<std::size_t>(Colour)]);
+        Painter.setBrush(ToQColor(BallColours[static_cast<std::size_t>(Colour - 1)]));
         Painter.drawEllipse(QRectF(2 * Scale, 2 * Scale, (CellSize - 4) * Scale, (CellSize - 4) * Scale));
     }
     Picture.setDevicePixelRatio(Scale);
