@@ -30,6 +30,10 @@ inline std::string ScaledFile(std::string_view File, int Scale)
     return std::string(Stem) + '@' + std::to_string(Scale) + 'x' + std::string(File.substr(Stem.size()));
 }
 
+// The renderings of every cell bitmap the build lays beside the program, in times the designed
+// 20 x 20: the designed one, then one drawn afresh for each denser screen or closer zoom.
+inline constexpr std::array<int, 4> BitmapScales{1, 2, 3, 4};
+
 inline constexpr std::string_view IconFile = "Orbulon.ico";
 inline constexpr std::string_view ClickWaveFile = "Click.wav";
 inline constexpr std::string_view ClearWaveFile = "Clear.wav";

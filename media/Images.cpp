@@ -103,41 +103,79 @@ double Highlight(double dx, double dy)
     return std::pow(std::max(0.0, (dx * Hx + dy * Hy + nz * Hz) / Hn), 28) * 0.15;
 }
 
-// A ball lit from the upper left: a shaded body inside a light rim of its own hue, and a
-// small white glint. The radius and rim are fractions of the cell, so the 2x and 3x
-// renderings are the same ball drawn finer. Each pixel is wholly board, rim or body, never a
-// blend of two: the outline stays sharp, and the rim keeps its full contrast with the board.
-std::vector<Rgb> DrawBall(Rgb BaseColour, double RimWidth, int Size)
+// The mark's tone: the ball's colour lightened towards white until it stands MarkLift above the
+// body in CIE lightness, enough to read in any colour vision and in greyscale, while its hue
+// keeps it part of the ball.
+Linear MarkColour(Linear Base)
+{
+    constexpr double MarkLift = 22;
+    const auto Lightness = [](Linear c) { return 116 * std::cbrt(Luminance(c)) - 16; };
+    Linear Mark = Base;
+    for (double t = 0; Lightness(Mark) < Lightness(Base) + MarkLift && t < 1; t += 0.01)
+        Mark = {Base.R + (1 - Base.R) * t, Base.G + (1 - Base.G) * t, Base.B + (1 - Base.B) * t};
+    return Mark;
+}
+
+// Whether the point (u, v), in pixels of the designed 20 x 20 cell from its centre, lies on the
+// mark. The shapes' edges fall on the designed cell's pixel edges (or, for the round ones, clear
+// between its pixel centres), so even the designed cell shows each mark sharp.
+bool OnMark(Mark Sign, double u, double v)
+{
+    const double r = std::hypot(u, v), Near = std::min(std::abs(u), std::abs(v)),
+                 Far = std::max(std::abs(u), std::abs(v));
+    switch (Sign) {
+    case Mark::Ring: return r >= 4.2 && r <= 6.3;
+    case Mark::Dot: return r <= 4;
+    case Mark::Plus: return Near <= 1 && Far <= 6;
+    case Mark::Cross: return Far - Near <= 1.5 && Far <= 5;
+    case Mark::None: break;
+    }
+    return false;
+}
+
+// A ball lit from the upper left: a shaded body inside a light rim of its own hue (a tenth of
+// the radius), its mark, and a small white glint. The radius, rim and mark are fractions of the cell, so the larger
+// renderings are the same ball drawn finer. Each pixel is wholly board, rim, mark or body,
+// never a blend of two: the outline and the mark stay sharp at every size, and the rim keeps
+// its full contrast with the board.
+std::vector<Rgb> DrawBall(Rgb BaseColour, Mark Sign, int Size)
 {
     const double Centre = Size / 2.0;
     const double Radius = 0.435 * Size;
-    const double RimStart = (1 - RimWidth) * (1 - RimWidth);
+    const double Designed = static_cast<double>(Size) / CellSize;
+    constexpr double RimStart = 0.9 * 0.9;
     const Linear Base = ToLinear(BaseColour);
     const Linear Rim = RimColour(Base);
+    const Linear MarkTone = MarkColour(Base);
     constexpr int Samples = 8, n = Samples * Samples;
     std::vector<Rgb> Pixels;
     for (int y = 0; y < Size; ++y) {
         for (int x = 0; x < Size; ++x) {
-            Linear Body;
+            Linear Body, Marked;
             double Gloss = 0;
-            int Inside = 0, OnRim = 0;
+            int Inside = 0, OnRim = 0, Painted = 0;
             for (int s = 0; s < n; ++s) {
-                const double dx = (x + (s % Samples + 0.5) / Samples - Centre) / Radius;
-                const double dy = (y + (s / Samples + 0.5) / Samples - Centre) / Radius;
+                const double X = x + (s % Samples + 0.5) / Samples - Centre;
+                const double Y = y + (s / Samples + 0.5) / Samples - Centre;
+                const double dx = X / Radius, dy = Y / Radius;
                 const double r2 = dx * dx + dy * dy;
                 if (r2 > 1)
                     continue;
                 ++Inside;
                 OnRim += r2 > RimStart;
-                const Linear c = ShadeBody(Base, dx, dy);
+                Painted += OnMark(Sign, X / Designed, Y / Designed);
+                const Linear c = ShadeBody(Base, dx, dy), m = ShadeBody(MarkTone, dx, dy);
                 Body.R += c.R, Body.G += c.G, Body.B += c.B;
+                Marked.R += m.R, Marked.G += m.G, Marked.B += m.B;
                 Gloss += Highlight(dx, dy);
             }
             if (2 * Inside < n) {
                 Pixels.push_back(Background);
                 continue;
             }
-            const Linear c = 2 * OnRim > Inside ? Rim : Linear{Body.R / Inside, Body.G / Inside, Body.B / Inside};
+            const Linear c = 2 * OnRim > Inside ? Rim
+                : 2 * Painted > Inside          ? Linear{Marked.R / Inside, Marked.G / Inside, Marked.B / Inside}
+                                                : Linear{Body.R / Inside, Body.G / Inside, Body.B / Inside};
             Gloss /= Inside;
             Pixels.push_back({FromLinear(c.R + Gloss), FromLinear(c.G + Gloss), FromLinear(c.B + Gloss)});
         }
@@ -168,9 +206,9 @@ std::string Bmp24(int Size, const std::vector<Rgb>& Pixels)
     return Out;
 }
 
-// One 4-bit icon image: the palette runs from black to pure red in 16 steps, so the edge of
-// the disc is smoothed while keeping to 16 colours.
-std::string IconImage(int Size)
+// One 4-bit icon image: the palette runs from black to Red in 16 steps of light, so the edge
+// of the disc is smoothed while keeping to 16 colours.
+std::string IconImage(int Size, Rgb Red)
 {
     const double Centre = Size / 2.0;
     const double Radius = Size / 2.0 - 0.5;
@@ -183,8 +221,14 @@ std::string IconImage(int Size)
     const auto ImageSize = static_cast<std::uint32_t>((ColourRow + MaskRow) * Size);
     std::string Out;
     PutInfoHeader(Out, Size, 2 * Size, 4, ImageSize, 16);
-    for (unsigned Level = 0; Level < 16; ++Level)
-        Put32(Out, (Level * 17) << 16);  // blue, green, red, unused
+    const Linear Full = ToLinear(Red);
+    for (int Level = 0; Level < 16; ++Level) {
+        const double Share = media::ToLinear(static_cast<std::uint8_t>(Level * 17));
+        Out += static_cast<char>(FromLinear(Full.B * Share));
+        Out += static_cast<char>(FromLinear(Full.G * Share));
+        Out += static_cast<char>(FromLinear(Full.R * Share));
+        Out += '\0';
+    }
     for (int y = Size - 1; y >= 0; --y) {
         std::string Row(static_cast<std::size_t>(ColourRow), '\0');
         for (int x = 0; x < Size; ++x) {
@@ -199,9 +243,9 @@ std::string IconImage(int Size)
 
 }  // namespace
 
-std::string BallBitmap(Rgb Base, double RimWidth, int Scale)
+std::string BallBitmap(Rgb Base, Mark Sign, int Scale)
 {
-    return Bmp24(CellSize * Scale, DrawBall(Base, RimWidth, CellSize * Scale));
+    return Bmp24(CellSize * Scale, DrawBall(Base, Sign, CellSize * Scale));
 }
 
 std::string BlankBitmap(int Scale)
@@ -210,10 +254,10 @@ std::string BlankBitmap(int Scale)
     return Bmp24(Size, std::vector<Rgb>(static_cast<std::size_t>(Size * Size), Background));
 }
 
-std::string RedBallIcon()
+std::string RedBallIcon(Rgb Red)
 {
     const std::array<int, 2> Sizes{16, 32};
-    std::array<std::string, 2> Images{IconImage(16), IconImage(32)};
+    std::array<std::string, 2> Images{IconImage(16, Red), IconImage(32, Red)};
     std::string Out;
     Put16(Out, 0);
     Put16(Out, 1);  // an icon

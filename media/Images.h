@@ -14,13 +14,17 @@ using orbulon::Rgb;
 // The window's background, which shows between the cells and fills the blank cell.
 inline constexpr Rgb Background = BoardBackground;
 
-// A 24-bit BMP file of one cell: a ball of Base on the background, or the blank cell. Scale 1
-// is the designed 20 x 20 cell; 2 and 3 draw the same cell afresh for high-density screens.
-// RimWidth is the light rim's share of the radius: a dark ball needs a wider one to show.
-std::string BallBitmap(Rgb Base, double RimWidth, int Scale = 1);
+// The shape painted on a ball in a lighter tone of its colour, so that no player has to tell
+// the balls apart by colour alone.
+enum class Mark { None, Ring, Dot, Plus, Cross };
+
+// A 24-bit BMP file of one cell: a ball of Base marked with Sign on the background, or the
+// blank cell. Scale 1 is the designed 20 x 20 cell; the larger ones draw the same cell afresh,
+// finer.
+std::string BallBitmap(Rgb Base, Mark Sign, int Scale = 1);
 std::string BlankBitmap(int Scale = 1);
 
-// The red-ball window icon: a pure red disc on black, 16 x 16 and 32 x 32, 16 colours.
-std::string RedBallIcon();
+// The red-ball window icon: a disc of Red on black, 16 x 16 and 32 x 32, 16 colours.
+std::string RedBallIcon(Rgb Red);
 
 }  // namespace orbulon::media

@@ -42,29 +42,27 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
-// The light rim of each ball, by colour code, 1 to 5, as a share of its radius. The colours are
-// far apart in lightness (purple darkest, then blue, red, green, yellow) and on both colour axes,
-// so that players who see no hue, or confuse red with green or blue with yellow, still tell every
-// ball apart. The two dark balls are set off the board by their light rims; the blue one's is
-// wide, which lifts it clear of the purple in greyscale while its body stays darker than the board.
-constexpr double RimWidths[ColourCount + 1] = {0, 0.095, 0.265, 0.10, 0.10, 0.10};
-// The red ball is also the game's desktop icon.
+// By colour code (0, the empty cell, has none), on the colours of BallColours. The marks tell every ball from every
+// other for players who see no hue, or confuse red with green or blue with yellow: the purple,
+// blue and red balls, alike in greyscale, carry the three marks that overlap least (ring,
+// cross and plus); the green ball's dot and the yellow ball's bare face tell those two apart.
+constexpr Mark BallMarks[ColourCount + 1] = {Mark::None, Mark::Ring, Mark::Cross, Mark::None, Mark::Dot, Mark::Plus};
+// The red ball is also the game's window and desktop icon.
 constexpr Rgb RedBall = BallColours[Red];
 
 bool MakeMedia(const fs::path& Folder)
 {
     bool Ok = true;
-    // Qt picks the @2x or @3x file on screens of that density and scales the designed one
-    // elsewhere; each is drawn at its own size, not enlarged.
-    for (const int Scale : {1, 2, 3}) {
+    // The window picks the rendering that suits the screen's density and scales the designed
+    // one elsewhere; each is drawn at its own size, not enlarged.
+    for (const int Scale : BitmapScales) {
         Ok = WriteFile(Folder / ScaledFile(BitmapFile(0), Scale), BlankBitmap(Scale)) && Ok;
         for (int Colour = 1; Colour <= ColourCount; ++Colour) {
-            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale),
-                           BallBitmap(BallColours[Colour], RimWidths[Colour], Scale)) &&
-                Ok;
+            const std::string Bitmap = BallBitmap(BallColours[Colour], BallMarks[Colour], Scale);
+            Ok = WriteFile(Folder / ScaledFile(BitmapFile(Colour), Scale), Bitmap) && Ok;
         }
     }
-    Ok = WriteFile(Folder / IconFile, RedBallIcon()) && Ok;
+    Ok = WriteFile(Folder / IconFile, RedBallIcon(RedBall)) && Ok;
     Ok = WriteFile(Folder / ClickWaveFile, ClickWave()) && Ok;
     Ok = WriteFile(Folder / ClearWaveFile, ClearWave()) && Ok;
     Ok = WriteFile(Folder / MarqueeFile, ScrambleText(MarqueeText) + "\r\n") && Ok;

@@ -46,14 +46,17 @@ appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$app_id.metain
 grep -qx "Icon=$app_id" "$entry" || fail "the entry names another icon"
 [ "$(ls "$root"/usr/share/icons/hicolor/*/apps/$app_id.* | wc -l)" -eq 10 ] || fail "not ten icons of the theme"
 # Each theme icon a red ball, opaque below its highlight, on a transparent square; the window's
-# icon a red disc on black at 16 and 32 pixels. (Their sizes against their folders are lintian's.)
+# icon a disc of the red ball's colour on black at 16 and 32 pixels. (Their sizes against their
+# folders are lintian's.)
 for png in "$root"/usr/share/icons/hicolor/*/apps/$app_id.png; do
     [ "$(convert "$png" -format '%[fx:p{0,0}.a == 0 && p{w/2,h*2/3}.a == 1 && p{w/2,h*2/3}.r > 2 * p{w/2,h*2/3}.g]' info:)" = 1 ] ||
         fail "$png is no red ball on a transparent square"
 done
 grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" || fail "the scalable icon is no SVG"
-[ "$(convert "$game/$icon_file" -format '%w:%[fx:p{w/2,h/2}.r == 1 && p{w/2,h/2}.g + p{w/2,h/2}.b + p{0,0}.r + p{0,0}.g + p{0,0}.b == 0] ' info:)" = "16:1 32:1 " ] ||
-    fail "$icon_file is no red disc on black at 16 and 32 pixels"
+IFS=, read -r red green blue <<<"$red_ball"
+centre="round(255 * p{w/2,h/2}.r) == $red && round(255 * p{w/2,h/2}.g) == $green && round(255 * p{w/2,h/2}.b) == $blue"
+[ "$(convert "$game/$icon_file" -format "%w:%[fx:$centre && p{0,0}.r + p{0,0}.g + p{0,0}.b == 0] " info:)" = "16:1 32:1 " ] ||
+    fail "$icon_file is no disc of the red ball's colour on black at 16 and 32 pixels"
 
 # --- The installed game, played by an ordinary user in a folder they cannot write.
 as_nobody_if_root

@@ -24,8 +24,14 @@ int main()
               << "media_files='";
     for (std::string_view File : MediaFiles)
         std::cout << File << ' ';
+    std::cout << "'\ncell_bitmap_files='";
+    for (std::string_view File : CellBitmapFiles)
+        std::cout << File << ' ';
+    std::cout << "' bitmap_scales='";
+    for (const int Scale : BitmapScales)
+        std::cout << Scale << ' ';
     std::cout << "'\ntable_file='" << TableFile << "'\n"
               << "red_bitmap_file='" << BitmapFile(5) << "' click_wave_file='" << ClickWaveFile << "' icon_file='"
-              << IconFile << "'\n";
+              << IconFile << "' red_ball=" << Colour(BallColours[Red]) << "\n";
     return 0;
 }

@@ -49,7 +49,7 @@ QPixmap DrawnDisc(int Size)
     QPainter Painter(&Picture);
     Painter.setRenderHint(QPainter::Antialiasing);
     Painter.setPen(Qt::NoPen);
-    Painter.setBrush(QColor(255, 0, 0));
+    Painter.setBrush(ToQColor(BallColours[Red]));  // the red ball's
     const qreal Margin = Size / 16.0;
     Painter.drawEllipse(QRectF(Margin, Margin, Size - 2 * Margin, Size - 2 * Margin));
     return Picture;

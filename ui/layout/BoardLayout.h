@@ -50,16 +50,17 @@ inline constexpr Rgb HighlightOutline{255, 0, 0};
 inline constexpr Rgb ScoreBackground{0, 0, 0};
 inline constexpr Rgb ScoreText{0, 255, 0};
 
-// The body colour of each ball, by colour code (element 0, the empty cell, is the board itself).
-// The generator draws the bitmaps from these, and the window draws its stand-in balls with them
-// when a bitmap cannot be used.
+// The balls by colour code, 1 (purple) to 5 (red); element 0, the empty cell, is the board
+// itself. What the bitmaps show in a ball's middle and what the window paints when a bitmap
+// cannot be read: each is the colour a player names at a glance, saturated and well clear of
+// black, so no ball reads as a hole in the board.
 inline constexpr std::array<Rgb, ColourCount + 1> BallColours{{
     BoardBackground,
-    {7, 1, 16},  // purple
-    {6, 27, 68},  // blue
-    {255, 248, 172},  // yellow
-    {24, 196, 166},  // green
-    {255, 22, 58},  // red
+    {130, 50, 200},  // purple
+    {30, 110, 230},  // blue
+    {240, 200, 20},  // yellow
+    {50, 180, 80},  // green
+    {220, 30, 45},  // red
 }};
 
 }  // namespace orbulon
