@@ -38,7 +38,7 @@ void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
 
 QString ToQString(const std::filesystem::path& Path) { return QString::fromStdU16String(Path.u16string()); }
 
-QString WindowTitle(const char* What) { return ToQString(GameTitle) + QStringLiteral(" - ") + QString::fromUtf8(What); }
+QString WindowTitle(const QString& What) { return ToQString(GameTitle) + QStringLiteral(" - ") + What; }
 
 namespace {
 

@@ -57,6 +57,6 @@ constexpr QColor ToQColor(Rgb Colour) { return QColor(Colour.R, Colour.G, Colour
 constexpr QRect ToQRect(PixelRect Rect) { return QRect(Rect.Left, Rect.Top, Rect.Width, Rect.Height); }
 
 // The title of a secondary window: the game's title and what the window shows.
-QString WindowTitle(const char* What);
+QString WindowTitle(const QString& What);
 
 }  // namespace orbulon

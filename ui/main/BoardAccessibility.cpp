@@ -6,6 +6,7 @@
 #include "BoardSurface.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <array>
 #include <mutex>
@@ -64,12 +65,14 @@ void Announce(BallPicture* Cell, QAccessible::Event Kind)
 
 QString CellAccessibleName(int ColourCode, int Index)
 {
-    static const std::array<const char*, ColourCount + 1> Names{"Empty",       "Purple ball", "Blue ball",
-                                                                "Yellow ball", "Green ball",  "Red ball"};
+    static const std::array<const char*, ColourCount + 1> Names{
+        QT_TRANSLATE_NOOP("BoardAccessibility", "Empty"),      QT_TRANSLATE_NOOP("BoardAccessibility", "Purple ball"),
+        QT_TRANSLATE_NOOP("BoardAccessibility", "Blue ball"),  QT_TRANSLATE_NOOP("BoardAccessibility", "Yellow ball"),
+        QT_TRANSLATE_NOOP("BoardAccessibility", "Green ball"), QT_TRANSLATE_NOOP("BoardAccessibility", "Red ball")};
     // Any other code shows the blank cell, and is read as one.
     const char* Shown = ColourCode >= 1 && ColourCode <= 5 ? Names[static_cast<std::size_t>(ColourCode)] : Names[0];
-    return QStringLiteral("%1, row %2, column %3")
-        .arg(QLatin1String(Shown))
+    return QCoreApplication::translate("BoardAccessibility", "%1, row %2, column %3")
+        .arg(QCoreApplication::translate("BoardAccessibility", Shown))
         .arg(RowOf(Index) + 1)
         .arg(ColumnOf(Index) + 1);
 }
