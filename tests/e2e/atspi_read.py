@@ -5,9 +5,14 @@
 # Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
 #        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
 #        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
+#        atspi_read.py shows TS CONTEXT ENGLISH...
+#                                   waits until, for each ENGLISH text, some name holds its translation
+#                                   in the translation file TS (without its access key's mark), and
+#                                   none is the English "Cancel" of a box's button
 import re
 import sys
 import time
+import xml.etree.ElementTree as ET
 
 import pyatspi
 from board import COLUMNS, groups, group, run, until
@@ -85,5 +90,13 @@ if sys.argv[1] == "cells":
     print("score", score)
 elif sys.argv[1] == "wait":
     until(lambda: sys.argv[2] in read()[2], "nothing reads " + sys.argv[2])
+elif sys.argv[1] == "shows":
+    messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
+                for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
+    for english in sys.argv[4:]:
+        shown = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
+        until(lambda: any(shown in name for name in read()[2]), f"nothing reads {shown!r} for {english!r}")
+    if "Cancel" in read()[2]:
+        sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":
     play(sys.argv[2])

@@ -40,8 +40,9 @@ start_xvfb() {
 }
 
 # Starts program (then any environment settings) from the player's home, away from its media,
-# with the player's own folders there; sets started and game_pid, and finds the main window by
-# its title: window, and left and top of its client area below the menu bar.
+# with the player's own folders there, in English unless the settings say otherwise; sets started
+# and game_pid, and finds the main window by its title: window, and left and top of its client
+# area below the menu bar.
 start_game() {
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
@@ -49,7 +50,7 @@ start_game() {
     [ -n "$xvfb_pid" ] || start_xvfb
     started=$SECONDS
     (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${@:2}" "${as_player[@]}" "$1") \
+        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" LANGUAGE=en "${@:2}" "${as_player[@]}" "$1") \
         >"$work/game.log" 2>&1 &
     game_pid=$!
     window=$(timeout 20 xdotool search --sync --name "^$game_title\$" | head -n1)
