@@ -5,6 +5,9 @@
 # Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
 #        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
 #        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
+#        atspi_read.py act NAME     plays a game to its end by the objects' own actions alone (no
+#                                   key, no pointer, as under a Wayland compositor), keeps its score
+#                                   under NAME and reads it in the scores window
 #        atspi_read.py shows TS CONTEXT ENGLISH...
 #                                   waits until, for each ENGLISH text, some name holds its translation
 #                                   in the translation file TS (without its access key's mark), and
@@ -15,9 +18,11 @@ import time
 import xml.etree.ElementTree as ET
 
 import pyatspi
+from gi.repository import GLib
 from board import COLUMNS, groups, group, run, until
 
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
+CELL_OBJECTS = {}  # each cell's object, as the last read found it
 
 
 def read():
@@ -32,11 +37,75 @@ def read():
         if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
             state = node.getState()
             cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
+            CELL_OBJECTS[cell] = node
             cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
                            node.description, state.contains(pyatspi.STATE_FOCUSED))
         elif name == "Score":
             score = node.queryText().getText(0, -1)
     return cells, score, names
+
+
+def objects(showing=True):
+    """Every object of the game (now showing, unless told), as (object, role, name)."""
+    app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
+                "no application named orbulon on the accessibility bus", 10)
+    found, todo = [], [app]
+    while todo:
+        node = todo.pop()
+        todo += [child for child in node if child is not None]
+        if not showing or node.getState().contains(pyatspi.STATE_SHOWING):
+            found.append((node, node.getRole(), node.name or ""))
+    return found
+
+
+def press(role, name, what):
+    """Does the first action of the object of that role and name, showing unless it is a menu's."""
+    showing = role != pyatspi.ROLE_MENU_ITEM  # a menu's items act without the menu open
+    node = until(lambda: next((n for n, r, t in objects(showing) if r == role and t == name), None), "no " + what)
+    try:
+        node.queryAction().doAction(0)
+    except GLib.GError:
+        # Qt answers a menu item's action only once the window it opens has closed.
+        if showing:
+            raise
+
+
+def act(name):
+    size = next(n for n, r, _ in objects() if r == pyatspi.ROLE_FRAME).queryComponent().getSize()
+    print(f"window {size[0]}x{size[1]}")
+    press(pyatspi.ROLE_MENU_ITEM, "New", "New in the File menu")
+    expected = 0
+    while True:
+        cells = read()[0]
+        colours = {cell: None if seen[0] == "empty" else seen[0] for cell, seen in cells.items()}
+        if not (found := groups(colours)):
+            break
+        taken = max(found, key=len)
+        target = min(taken)
+        points = str(len(taken) * (len(taken) - 1))
+        CELL_OBJECTS[target].queryAction().doAction(0)
+        until(lambda: (lambda c: {at for at in c if c[at][1]} == taken and all(c[at][2] == points for at in taken))(read()[0]),
+              f"pressing cell {target} did not frame its group of {len(taken)} with {points} points")
+        CELL_OBJECTS[target].queryAction().doAction(0)
+        expected += int(points)
+        until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
+    print(f"score={expected}")
+    until(lambda: any(t.startswith("There are no more possible moves") for _, _, t in objects()), "no end message")
+    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the end message")
+    until(lambda: any(t.startswith("Please enter your name.") for _, _, t in objects()), "no name prompt")
+    entry = next(n for n, r, t in objects() if r == pyatspi.ROLE_TEXT and t != "Score")
+    entry.queryEditableText().setTextContents(name)
+    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the name prompt")
+    until(lambda: any(t == "You got the high score!" for _, _, t in objects()), "no word of the high score")
+    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the high-score message")
+    # The table is written once the box has gone; a menu item pressed sooner would be played
+    # inside the box's own wait.
+    until(lambda: "You got the high score!" not in [t for _, _, t in objects()], "the high-score message stays")
+    time.sleep(0.5)
+    press(pyatspi.ROLE_MENU_ITEM, "Show High Scores", "Show High Scores in the Help menu")
+    until(lambda: f"1: {expected}, {name}" in [t for _, _, t in objects()], seconds=10,
+          what=f"the scores window does not read 1: {expected}, {name}: {[t for _, _, t in objects() if t]}")
+    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the scores window")
 
 
 def key(*names):
@@ -90,6 +159,8 @@ if sys.argv[1] == "cells":
     print("score", score)
 elif sys.argv[1] == "wait":
     until(lambda: sys.argv[2] in read()[2], "nothing reads " + sys.argv[2])
+elif sys.argv[1] == "act":
+    act(sys.argv[2])
 elif sys.argv[1] == "shows":
     messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
                 for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}

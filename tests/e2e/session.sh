@@ -8,12 +8,13 @@ need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: $tool is no
 need Xvfb xdotool import convert
 work=$(mktemp -d)
 chmod 755 "$work"
-xvfb_pid="" game_pid="" bus_pid="" as_player=()
+xvfb_pid="" game_pid="" bus_pid="" compositor_pid="" as_player=()
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null && wait "$compositor_pid" 2>/dev/null
     chmod -R u+w "$work" 2>/dev/null
     rm -rf "$work"
 }

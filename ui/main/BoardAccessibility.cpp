@@ -7,6 +7,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <array>
 #include <mutex>
@@ -41,8 +42,12 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& Name) override
     {
+        // The click is played once the screen reader has its answer: a click that ends the game
+        // opens the end message, and its wait would otherwise hold the reader until it closes.
         if (Name == pressAction())
-            static_cast<BallPicture*>(widget())->Press();
+            QMetaObject::invokeMethod(
+                widget(), [Cell = QPointer(static_cast<BallPicture*>(widget()))] { Cell->Press(); },
+                Qt::QueuedConnection);
     }
 };
 
