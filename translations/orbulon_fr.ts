@@ -36,15 +36,15 @@
     <name>orbulon</name>
     <message>
         <source>There are no more possible moves available!     </source>
-        <translation>Il n’y a plus aucun coup possible !     </translation>
+        <translation>Il n’y a plus aucun coup possible&#x202f;!     </translation>
     </message>
     <message>
         <source>YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     </source>
-        <translation>VOUS AVEZ ATTEINT LE SCORE MAXIMUM !!!     </translation>
+        <translation>VOUS AVEZ ATTEINT LE SCORE MAXIMUM&#x202f;!!!     </translation>
     </message>
     <message>
         <source>There are:<byte value="xd"/><byte value="xd"/>Purple: %1<byte value="xd"/>Blue:    %2<byte value="xd"/>Yellow: %3<byte value="xd"/>Green:  %4<byte value="xd"/>Red:     %5<byte value="xd"/><byte value="xd"/>There are %6 Blanks at the moment.     </source>
-        <translation>Il y a :<byte value="xd"/><byte value="xd"/>Violettes : %1<byte value="xd"/>Bleues :    %2<byte value="xd"/>Jaunes :   %3<byte value="xd"/>Vertes :    %4<byte value="xd"/>Rouges :  %5<byte value="xd"/><byte value="xd"/>Il y a en ce moment %6 cases vides.     </translation>
+        <translation>Il y a&#xa0;:<byte value="xd"/><byte value="xd"/>Violettes&#xa0;: %1<byte value="xd"/>Bleues&#xa0;:    %2<byte value="xd"/>Jaunes&#xa0;:   %3<byte value="xd"/>Vertes&#xa0;:    %4<byte value="xd"/>Rouges&#xa0;:  %5<byte value="xd"/><byte value="xd"/>Il y a en ce moment %6 cases vides.     </translation>
     </message>
     <message>
         <source>Please enter your name.     </source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>You got the high score!</source>
-        <translation>Vous avez fait un record !</translation>
+        <translation>Vous avez fait un record&#x202f;!</translation>
     </message>
     <message>
         <source>Sorry, your score could not be saved.     </source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Are you sure you want to exit?     </source>
-        <translation>Voulez-vous vraiment quitter ?     </translation>
+        <translation>Voulez-vous vraiment quitter&#x202f;?     </translation>
     </message>
 </context>
 <context>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>A puzzle of coloured balls: clear the joined groups of one colour, and the bigger the group, the more it scores.</source>
-        <translation>Un casse-tête de boules colorées : retirez les groupes de boules voisines d’une même couleur ; plus le groupe est grand, plus il rapporte.</translation>
+        <translation>Un casse-tête de boules colorées&#xa0;: retirez les groupes de boules voisines d’une même couleur&#x202f;; plus le groupe est grand, plus il rapporte.</translation>
     </message>
     <message>
         <source>(c) 2026 The Orbulon developers</source>
@@ -102,7 +102,7 @@
     <name>orbulon::frmHelp</name>
     <message>
         <source>Click on any coloured ball, and if it is connected to any ball of the same</source>
-        <translation>Cliquez sur une boule de couleur ; si elle touche une boule de la même</translation>
+        <translation>Cliquez sur une boule de couleur&#x202f;; si elle touche une boule de la même</translation>
     </message>
     <message>
         <source>colour, horizontally or vertically, it will be worth some points.</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>highlight, the greater the points will be, and can be checked by floating</source>
-        <translation>boules encadrées, plus les points sont nombreux ; pour les voir, placez</translation>
+        <translation>boules encadrées, plus les points sont nombreux&#x202f;; pour les voir, placez</translation>
     </message>
     <message>
         <source>the cursor over any ball in the highlight group.</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Instructions:</source>
-        <translation>Instructions :</translation>
+        <translation>Instructions&#xa0;:</translation>
     </message>
     <message>
         <source>How To Play.</source>

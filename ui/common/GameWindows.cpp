@@ -86,6 +86,9 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder)
 
 void CentreOnScreen(QWidget& Window)
 {
+    // A Wayland client cannot place its windows: the compositor does, and usually centres them.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QScreen* Screen = Window.screen() ? Window.screen() : QGuiApplication::primaryScreen();
     if (!Screen)
         return;

@@ -32,7 +32,7 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder);
 
 // Centres a window on its screen by its outer size, top first and then left, as
 // every window of the game does when it loads. A window larger than the screen
-// gets a negative position.
+// gets a negative position. Under Wayland the compositor places it instead.
 void CentreOnScreen(QWidget& Window);
 
 // A window whose OK button is not its cancel button: Escape leaves it open, as the
