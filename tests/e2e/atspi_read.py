@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running game through the AT-SPI bus, as a screen reader would, and plays it with
-# the keyboard alone, choosing every move from what the cells' accessible names say.
+# the keyboard alone (or, where no key can be sent, by the objects' own actions), choosing every
+# move from what the cells' accessible names say.
 # Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
 #        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
 #        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
@@ -103,8 +104,8 @@ def act(name):
     until(lambda: "You got the high score!" not in [t for _, _, t in objects()], "the high-score message stays")
     time.sleep(0.5)
     press(pyatspi.ROLE_MENU_ITEM, "Show High Scores", "Show High Scores in the Help menu")
-    until(lambda: f"1: {expected}, {name}" in [t for _, _, t in objects()], seconds=10,
-          what=f"the scores window does not read 1: {expected}, {name}: {[t for _, _, t in objects() if t]}")
+    until(lambda: f"1: {expected}, {name}" in [t for _, _, t in objects()],
+          f"the scores window does not read 1: {expected}, {name}", 10)
     press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the scores window")
 
 
