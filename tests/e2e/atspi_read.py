@@ -23,7 +23,7 @@ from gi.repository import GLib
 from board import COLUMNS, groups, group, run, until
 
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
-CELL_OBJECTS = {}  # each cell's object, as the last read found it
+CELL_OBJECTS, OBJECTS = {}, []  # each cell's object and every object, as the last read found them
 
 
 def read():
@@ -31,9 +31,11 @@ def read():
     app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
                 "no application named orbulon on the accessibility bus", 10)
     cells, score, names, todo = {}, None, [], [app]
+    OBJECTS.clear()
     while todo:
         node = todo.pop()
         todo += [child for child in node if child is not None]
+        OBJECTS.append(node)
         names.append(name := node.name or "")
         if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
             state = node.getState()
@@ -46,67 +48,47 @@ def read():
     return cells, score, names
 
 
-def objects(showing=True):
-    """Every object of the game (now showing, unless told), as (object, role, name)."""
-    app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
-                "no application named orbulon on the accessibility bus", 10)
-    found, todo = [], [app]
-    while todo:
-        node = todo.pop()
-        todo += [child for child in node if child is not None]
-        if not showing or node.getState().contains(pyatspi.STATE_SHOWING):
-            found.append((node, node.getRole(), node.name or ""))
-    return found
-
-
-def press(role, name, what):
-    """Does the first action of the object of that role and name, showing unless it is a menu's."""
-    showing = role != pyatspi.ROLE_MENU_ITEM  # a menu's items act without the menu open
-    node = until(lambda: next((n for n, r, t in objects(showing) if r == role and t == name), None), "no " + what)
+def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
+    """Does the action of the object of that name and role, as a screen reader's user would."""
+    def found():
+        read()
+        return next((n for n in OBJECTS if n.name == name and n.getRole() == role), None)
+    node = until(found, f"no {name} to press")
     try:
         node.queryAction().doAction(0)
-    except GLib.GError:
-        # Qt answers a menu item's action only once the window it opens has closed.
-        if showing:
+    except GLib.GError:  # Qt answers a menu item only once the window it opens has closed
+        if role != pyatspi.ROLE_MENU_ITEM:
             raise
 
 
 def act(name):
-    size = next(n for n, r, _ in objects() if r == pyatspi.ROLE_FRAME).queryComponent().getSize()
-    print(f"window {size[0]}x{size[1]}")
-    press(pyatspi.ROLE_MENU_ITEM, "New", "New in the File menu")
+    read()
+    print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
+    press("New", pyatspi.ROLE_MENU_ITEM)
     expected = 0
-    while True:
-        cells = read()[0]
-        colours = {cell: None if seen[0] == "empty" else seen[0] for cell, seen in cells.items()}
-        if not (found := groups(colours)):
-            break
+    while found := groups({cell: None if seen[0] == "empty" else seen[0] for cell, seen in read()[0].items()}):
         taken = max(found, key=len)
-        target = min(taken)
         points = str(len(taken) * (len(taken) - 1))
-        CELL_OBJECTS[target].queryAction().doAction(0)
+        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
         until(lambda: (lambda c: {at for at in c if c[at][1]} == taken and all(c[at][2] == points for at in taken))(read()[0]),
-              f"pressing cell {target} did not frame its group of {len(taken)} with {points} points")
-        CELL_OBJECTS[target].queryAction().doAction(0)
+              f"pressing cell {min(taken)} did not frame its group of {len(taken)} with {points} points")
+        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
         expected += int(points)
         until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
-    until(lambda: any(t.startswith("There are no more possible moves") for _, _, t in objects()), "no end message")
-    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the end message")
-    until(lambda: any(t.startswith("Please enter your name.") for _, _, t in objects()), "no name prompt")
-    entry = next(n for n, r, t in objects() if r == pyatspi.ROLE_TEXT and t != "Score")
-    entry.queryEditableText().setTextContents(name)
-    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the name prompt")
-    until(lambda: any(t == "You got the high score!" for _, _, t in objects()), "no word of the high score")
-    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the high-score message")
-    # The table is written once the box has gone; a menu item pressed sooner would be played
-    # inside the box's own wait.
-    until(lambda: "You got the high score!" not in [t for _, _, t in objects()], "the high-score message stays")
+    for text in ("There are no more possible moves", "Please enter your name.", "You got the high score!"):
+        until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
+        if text.startswith("Please"):
+            entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
+            entry.queryEditableText().setTextContents(name)
+        press("OK")
+    # The table is written once the last box has gone; a menu item pressed sooner would be
+    # played inside the box's own wait.
+    until(lambda: "You got the high score!" not in read()[2], "the high-score message stays")
     time.sleep(0.5)
-    press(pyatspi.ROLE_MENU_ITEM, "Show High Scores", "Show High Scores in the Help menu")
-    until(lambda: f"1: {expected}, {name}" in [t for _, _, t in objects()],
-          f"the scores window does not read 1: {expected}, {name}", 10)
-    press(pyatspi.ROLE_PUSH_BUTTON, "OK", "OK in the scores window")
+    press("Show High Scores", pyatspi.ROLE_MENU_ITEM)
+    until(lambda: f"1: {expected}, {name}" in read()[2], f"the scores window does not read 1: {expected}, {name}", 10)
+    press("OK")
 
 
 def key(*names):
