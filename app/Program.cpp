@@ -4,6 +4,7 @@
 
 #include "GameInfo.h"
 #include "GameWindows.h"
+#include "PlayerLanguage.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
     QApplication::setApplicationVersion(ToQString(GameVersion));
     // Lets the desktop match the window to the game's menu entry and icon.
     QGuiApplication::setDesktopFileName(ToQString(GameAppId));
+    InstallTranslations(App, QCoreApplication::applicationDirPath());
 
     frmMain Window;
     QApplication::setWindowIcon(Window.windowIcon());

@@ -4,6 +4,7 @@
 
 #include "GameInfo.h"
 #include "Latin1.h"
+#include "PlayerText.h"
 
 #include <cassert>
 #include <cmath>
@@ -14,8 +15,8 @@ namespace orbulon {
 namespace {
 
 const std::string Title(GameTitle);
-const std::string NoMovesMessage = "There are no more possible moves available!     ";
-const std::string MaxScoreMessage = "YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     ";
+constexpr const char* NoMovesMessage = PLAYER_TEXT("There are no more possible moves available!     ");
+constexpr const char* MaxScoreMessage = PLAYER_TEXT("YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     ");
 
 constexpr int MarqueeWidth = 8;
 
@@ -322,33 +323,27 @@ void modGeneral::MarqueeTick()
     View.SetScoreText(Latin1ToUtf8(Window));
 }
 
-std::string modGeneral::CensusText() const
+std::string modGeneral::CensusText(std::string_view Form) const
 {
     int Count[ColourCount + 1] = {};
     for (int Cell = 1; Cell <= Cells; ++Cell) {
         const auto Code = BallColour[Cell];
         ++Count[Code >= Purple && Code <= Red ? Code : Empty];
     }
-    const auto N = [&](int Code) { return std::to_string(Count[Code]); };
-    // Lone carriage returns break the lines, as the message box has always shown them.
-    return "There are:\r\r"
-           "Purple: " +
-        N(Purple) +
-        "\r"
-        "Blue:    " +
-        N(Blue) +
-        "\r"
-        "Yellow: " +
-        N(Yellow) +
-        "\r"
-        "Green:  " +
-        N(Green) +
-        "\r"
-        "Red:     " +
-        N(Red) +
-        "\r\r"
-        "There are " +
-        N(Empty) + " Blanks at the moment.     ";
+    // %1 to %5 are the colours in their codes' order, %6 the blanks; a translation may put
+    // them in any order, and any other % stays as written.
+    std::string Text;
+    for (std::size_t At = 0; At < Form.size(); ++At) {
+        const char Next = At + 1 < Form.size() ? Form[At + 1] : '\0';
+        if (Form[At] == '%' && Next >= '1' && Next <= '6') {
+            const int Place = Next - '0';
+            Text += std::to_string(Count[Place == 6 ? Empty : Place]);
+            ++At;
+        } else {
+            Text += Form[At];
+        }
+    }
+    return Text;
 }
 
 }  // namespace orbulon

@@ -5,13 +5,21 @@
 #include "Board.h"
 #include "GameView.h"
 #include "HighScoreStep.h"
+#include "PlayerText.h"
 #include "RandomSource.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orbulon {
+
+// The colour census of "Hi&nt" with its counts as %1 to %6 (purple, blue, yellow, green, red,
+// blanks). Lone carriage returns break the lines, as the message box has always shown them.
+inline constexpr const char* CensusForm =
+    PLAYER_TEXT("There are:\r\rPurple: %1\rBlue:    %2\rYellow: %3\rGreen:  %4\rRed:     %5\r\r"
+                "There are %6 Blanks at the moment.     ");
 
 // What the score box shows when a game ends at the maximum: "*17292 *".
 inline const std::string MaxScoreText = "*" + std::to_string(MaxScore) + " *";
@@ -72,8 +80,9 @@ public:
     // One tick of the marquee timer.
     void MarqueeTick();
 
-    // The colour census shown by "Hi&nt", exactly as the message box shows it.
-    std::string CensusText() const;
+    // The colour census shown by "Hi&nt", exactly as the message box shows it: Form (the
+    // English CensusForm or a translation of it) with the counts in place of %1 to %6.
+    std::string CensusText(std::string_view Form = CensusForm) const;
 
 private:
     // Moves columns 1 to j - 1 one place right, over the empty column j.

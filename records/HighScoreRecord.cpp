@@ -6,6 +6,7 @@
 #include "GameFiles.h"
 #include "GameInfo.h"
 #include "HighScoreTable.h"
+#include "PlayerText.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -27,11 +28,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string Title(GameTitle);
-const std::string NamePrompt = "Please enter your name.     ";
-const std::string HighScoreMessage = "You got the high score!";
-const std::string SaveFailedMessage = "Sorry, your score could not be saved.     ";
-const std::string UnreadableTableMessage =
-    "Sorry, the high-score table could not be read, so your score was not saved.     ";
+constexpr const char* NamePrompt = PLAYER_TEXT("Please enter your name.     ");
+constexpr const char* HighScoreMessage = PLAYER_TEXT("You got the high score!");
+constexpr const char* SaveFailedMessage = PLAYER_TEXT("Sorry, your score could not be saved.     ");
+constexpr const char* UnreadableTableMessage =
+    PLAYER_TEXT("Sorry, the high-score table could not be read, so your score was not saved.     ");
 
 // How long a finishing game waits for another copy that is writing the table. Writing five
 // lines takes milliseconds, but a copy on a slow or stalled disk may take many seconds, and

@@ -1,18 +1,29 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running game through the AT-SPI bus, as a screen reader would, and plays it with
-# the keyboard alone, choosing every move from what the cells' accessible names say.
+# the keyboard alone (or, where no key can be sent, by the objects' own actions), choosing every
+# move from what the cells' accessible names say.
 # Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
 #        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
 #        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
+#        atspi_read.py act NAME     plays a game to its end by the objects' own actions alone (no
+#                                   key, no pointer, as under a Wayland compositor), keeps its score
+#                                   under NAME and reads it in the scores window
+#        atspi_read.py shows TS CONTEXT ENGLISH...
+#                                   waits until, for each ENGLISH text, some name holds its translation
+#                                   in the translation file TS (without its access key's mark), and
+#                                   none is the English "Cancel" of a box's button
 import re
 import sys
 import time
+import xml.etree.ElementTree as ET
 
 import pyatspi
+from gi.repository import GLib
 from board import COLUMNS, groups, group, run, until
 
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
+CELL_OBJECTS, OBJECTS = {}, []  # each cell's object and every object, as the last read found them
 
 
 def read():
@@ -20,18 +31,64 @@ def read():
     app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
                 "no application named orbulon on the accessibility bus", 10)
     cells, score, names, todo = {}, None, [], [app]
+    OBJECTS.clear()
     while todo:
         node = todo.pop()
         todo += [child for child in node if child is not None]
+        OBJECTS.append(node)
         names.append(name := node.name or "")
         if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
             state = node.getState()
             cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
+            CELL_OBJECTS[cell] = node
             cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
                            node.description, state.contains(pyatspi.STATE_FOCUSED))
         elif name == "Score":
             score = node.queryText().getText(0, -1)
     return cells, score, names
+
+
+def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
+    """Does the action of the object of that name and role, as a screen reader's user would."""
+    def found():
+        read()
+        return next((n for n in OBJECTS if n.name == name and n.getRole() == role), None)
+    node = until(found, f"no {name} to press")
+    try:
+        node.queryAction().doAction(0)
+    except GLib.GError:  # Qt answers a menu item only once the window it opens has closed
+        if role != pyatspi.ROLE_MENU_ITEM:
+            raise
+
+
+def act(name):
+    read()
+    print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
+    press("New", pyatspi.ROLE_MENU_ITEM)
+    expected = 0
+    while found := groups({cell: None if seen[0] == "empty" else seen[0] for cell, seen in read()[0].items()}):
+        taken = max(found, key=len)
+        points = str(len(taken) * (len(taken) - 1))
+        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
+        until(lambda: (lambda c: {at for at in c if c[at][1]} == taken and all(c[at][2] == points for at in taken))(read()[0]),
+              f"pressing cell {min(taken)} did not frame its group of {len(taken)} with {points} points")
+        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
+        expected += int(points)
+        until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
+    print(f"score={expected}")
+    for text in ("There are no more possible moves", "Please enter your name.", "You got the high score!"):
+        until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
+        if text.startswith("Please"):
+            entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
+            entry.queryEditableText().setTextContents(name)
+        press("OK")
+    # The table is written once the last box has gone; a menu item pressed sooner would be
+    # played inside the box's own wait.
+    until(lambda: "You got the high score!" not in read()[2], "the high-score message stays")
+    time.sleep(0.5)
+    press("Show High Scores", pyatspi.ROLE_MENU_ITEM)
+    until(lambda: f"1: {expected}, {name}" in read()[2], f"the scores window does not read 1: {expected}, {name}", 10)
+    press("OK")
 
 
 def key(*names):
@@ -85,5 +142,15 @@ if sys.argv[1] == "cells":
     print("score", score)
 elif sys.argv[1] == "wait":
     until(lambda: sys.argv[2] in read()[2], "nothing reads " + sys.argv[2])
+elif sys.argv[1] == "act":
+    act(sys.argv[2])
+elif sys.argv[1] == "shows":
+    messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
+                for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
+    for english in sys.argv[4:]:
+        shown = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
+        until(lambda: any(shown in name for name in read()[2]), f"nothing reads {shown!r} for {english!r}")
+    if "Cancel" in read()[2]:
+        sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":
     play(sys.argv[2])

@@ -8,12 +8,13 @@ need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: $tool is no
 need Xvfb xdotool import convert
 work=$(mktemp -d)
 chmod 755 "$work"
-xvfb_pid="" game_pid="" bus_pid="" as_player=()
+xvfb_pid="" game_pid="" bus_pid="" compositor_pid="" as_player=()
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null && wait "$compositor_pid" 2>/dev/null
     chmod -R u+w "$work" 2>/dev/null
     rm -rf "$work"
 }
@@ -40,8 +41,9 @@ start_xvfb() {
 }
 
 # Starts program (then any environment settings) from the player's home, away from its media,
-# with the player's own folders there; sets started and game_pid, and finds the main window by
-# its title: window, and left and top of its client area below the menu bar.
+# with the player's own folders there, in English unless the settings say otherwise; sets started
+# and game_pid, and finds the main window by its title: window, and left and top of its client
+# area below the menu bar.
 start_game() {
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
@@ -49,7 +51,7 @@ start_game() {
     [ -n "$xvfb_pid" ] || start_xvfb
     started=$SECONDS
     (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" "${@:2}" "${as_player[@]}" "$1") \
+        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" LANGUAGE=en "${@:2}" "${as_player[@]}" "$1") \
         >"$work/game.log" 2>&1 &
     game_pid=$!
     window=$(timeout 20 xdotool search --sync --name "^$game_title\$" | head -n1)

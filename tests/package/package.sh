@@ -27,7 +27,8 @@ deb=$(ls "$build"/orbulon_*.deb 2>/dev/null | head -n1)
 [ -n "$deb" ] || fail "cpack made no orbulon_*.deb"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt: $(dpkg-deb -f "$deb" Depends)"
-[ "$(dpkg-deb -f "$deb" Recommends)" = "libpulse0, fonts-dseg" ] || fail "the sound library and faces are not recommended"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "libpulse0, fonts-dseg, qt6-wayland, qt6-translations-l10n" ] ||
+    fail "the sound library, faces, Wayland plugin and Qt's translations are not recommended"
 
 # --- Lintian: no error and no warning.
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian objects: $(grep -E '^[EW]:' "$work/lintian.log")"
@@ -44,6 +45,14 @@ desktop-file-validate "$entry" >"$work/desktop.log" 2>&1 && [ ! -s "$work/deskto
 appstreamcli validate --no-net --strict "$root/usr/share/metainfo/$app_id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
     fail "appstreamcli validate"
 grep -qx "Icon=$app_id" "$entry" || fail "the entry names another icon"
+# The game speaks every language its menu entry does, and the metainfo says so.
+languages=$(sed -n 's/^Comment\[\(.*\)\]=.*/\1/p' "$entry")
+[ "$(echo $languages | wc -w)" -ge 8 ] || fail "the entry speaks only: $languages"
+for language in $languages; do
+    [ -s "$root/usr/share/games/orbulon/translations/orbulon_$language.qm" ] || fail "no $language translation installed"
+    grep -q "<lang percentage=\"100\">$language</lang>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+        fail "the metainfo does not list $language"
+done
 [ "$(ls "$root"/usr/share/icons/hicolor/*/apps/$app_id.* | wc -l)" -eq 10 ] || fail "not ten icons of the theme"
 # Each theme icon a red ball, opaque below its highlight, on a transparent square; the window's
 # icon a disc of the red ball's colour on black at 16 and 32 pixels. (Their sizes against their

@@ -4,6 +4,7 @@
 # reader reads it and played with the keyboard alone: every cell named with the colour the
 # screen shows, the score named, and a whole game played to the name prompt choosing the moves
 # from the names, every Space checked for its selection and points, every Enter for the score.
+# Then the game in German and in French: its menus, the how-to-play window and a box.
 # Usage: accessibility.sh path/to/orbulon
 set -uo pipefail
 program=$(readlink -f "$1")
@@ -46,4 +47,25 @@ keys alt+h s
 reader wait "1: $score, Keys" || fail "the scores window does not read 1: $score, Keys"
 xdotool key Return
 kill -0 "$game_pid" 2>/dev/null || fail "the game stopped"
-echo "PASS: 132 cells named as shown, a game played by keyboard to the name prompt, $(cat "$work/play.log")"
+
+# What the player reads must be the translation shipped for the language asked for, whatever
+# the machine's own locale.
+cp -r "$(dirname "$program")/translations" "$game/"
+translations=$(cd "$(dirname "$0")/../../translations" && pwd)
+for language in de fr; do
+    kill "$game_pid" && wait "$game_pid" 2>/dev/null
+    start_game "$game/orbulon" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL= LC_MESSAGES= LANG= LANGUAGE=$language
+    ts=$translations/orbulon_$language.ts
+    reader shows "$ts" orbulon::frmMain "&File" "&New" "E&xit" "&Help" "How To &Play" "&Show High Scores" "&About" \
+        Score || fail "the $language menus"
+    keys F1
+    reader shows "$ts" orbulon::frmHelp "How To Play." "Instructions:" \
+        "Click on any coloured ball, and if it is connected to any ball of the same" \
+        "else in the grid.  The game ends when there are no more possible moves." || fail "the $language rules"
+    help_window=$(xdotool search --onlyvisible --name "^$game_title - " | tail -n1)
+    xdotool windowfocus --sync "$help_window" key Return
+    keys ctrl+n ctrl+q
+    reader shows "$ts" orbulon "Are you sure you want to exit?     " || fail "the $language box"
+done
+echo "PASS: 132 cells named as shown, a game played by keyboard to the name prompt, $(cat "$work/play.log");" \
+    "menus, rules and a box read in German and French"

@@ -38,7 +38,7 @@ void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
 
 QString ToQString(const std::filesystem::path& Path) { return QString::fromStdU16String(Path.u16string()); }
 
-QString WindowTitle(const char* What) { return ToQString(GameTitle) + QStringLiteral(" - ") + QString::fromUtf8(What); }
+QString WindowTitle(const QString& What) { return ToQString(GameTitle) + QStringLiteral(" - ") + What; }
 
 namespace {
 
@@ -86,6 +86,9 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder)
 
 void CentreOnScreen(QWidget& Window)
 {
+    // A Wayland client cannot place its windows: the compositor does, and usually centres them.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QScreen* Screen = Window.screen() ? Window.screen() : QGuiApplication::primaryScreen();
     if (!Screen)
         return;

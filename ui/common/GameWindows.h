@@ -32,7 +32,7 @@ QIcon GameIcon(const std::filesystem::path& ProgramFolder);
 
 // Centres a window on its screen by its outer size, top first and then left, as
 // every window of the game does when it loads. A window larger than the screen
-// gets a negative position.
+// gets a negative position. Under Wayland the compositor places it instead.
 void CentreOnScreen(QWidget& Window);
 
 // A window whose OK button is not its cancel button: Escape leaves it open, as the
@@ -57,6 +57,6 @@ constexpr QColor ToQColor(Rgb Colour) { return QColor(Colour.R, Colour.G, Colour
 constexpr QRect ToQRect(PixelRect Rect) { return QRect(Rect.Left, Rect.Top, Rect.Width, Rect.Height); }
 
 // The title of a secondary window: the game's title and what the window shows.
-QString WindowTitle(const char* What);
+QString WindowTitle(const QString& What);
 
 }  // namespace orbulon

@@ -3,6 +3,7 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QInputDialog>
@@ -48,21 +49,24 @@ private:
 
 }  // namespace
 
-QString ShowLineBreaks(const std::string& Text)
+QString ShowLineBreaks(QString Text)
 {
-    QString Shown = QString::fromStdString(Text);
-    Shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return Shown;
+    Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return Text;
 }
+
+QString PlayerText(const std::string& English) { return QCoreApplication::translate("orbulon", English.c_str()); }
 
 int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
                          int DefaultButton)
 {
     QMessageBox Box(Owner);
-    Box.setWindowTitle(QString::fromStdString(Title));
+    // The boxes are where the rules and records reach the player, so their words are put
+    // into the player's language here.
+    Box.setWindowTitle(PlayerText(Title));
     Box.setTextFormat(Qt::PlainText);  // a player's name or a census is never markup
-    Box.setText(ShowLineBreaks(Text));
+    Box.setText(ShowLineBreaks(PlayerText(Text)));
     Box.setIcon(Icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
     if (Owner)
         Box.setWindowIcon(Owner->windowIcon());
@@ -87,8 +91,8 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
 std::string MessageBoxes::InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default)
 {
     QInputDialog Box(Owner);
-    Box.setWindowTitle(QString::fromStdString(Title));
-    Box.setLabelText(ShowLineBreaks(Prompt));
+    Box.setWindowTitle(PlayerText(Title));
+    Box.setLabelText(ShowLineBreaks(PlayerText(Prompt)));
     Box.setTextValue(QString::fromStdString(Default));
     if (Owner)
         Box.setWindowIcon(Owner->windowIcon());

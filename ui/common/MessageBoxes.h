@@ -12,7 +12,11 @@ namespace orbulon {
 
 // The game writes its multi-line messages with carriage returns alone between
 // lines; a message box shows each of them (and each CR LF) as one line break.
-QString ShowLineBreaks(const std::string& Text);
+QString ShowLineBreaks(QString Text);
+
+// A text of the rules or records (or any text marked for the context "orbulon") in the
+// player's language, where the program has installed a translation of it; as written otherwise.
+QString PlayerText(const std::string& English);
 
 // Message and input boxes owned by a window of the game.
 class MessageBoxes : public PlayerPrompts {

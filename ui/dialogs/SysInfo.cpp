@@ -35,7 +35,8 @@ void StartSysInfo(ProgramLauncher& Launcher, MessageBox& Ui)
     const std::string Tool = Launcher.FindSystemInfoTool();
     if (!Tool.empty() && Launcher.Start(Tool))
         return;
-    Ui.MsgBox("System Information is unavailable at this time.     ", std::string(GameTitle));
+    Ui.MsgBox(QT_TRANSLATE_NOOP("orbulon", "System Information is unavailable at this time.     "),
+              std::string(GameTitle));
 }
 
 }  // namespace orbulon

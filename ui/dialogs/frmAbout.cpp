@@ -21,19 +21,19 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
       Launcher(Launcher),
       Ui(Ui ? *Ui : OwnBoxes)
 {
-    setWindowTitle(WindowTitle("About."));
+    setWindowTitle(WindowTitle(tr("About.")));
     const QIcon Icon = GameIcon(Folders.Program);
     setWindowIcon(Icon);
     setModal(true);
     setFixedSize(382, 237);
 
     // OK comes first so that it holds the focus when the window opens.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(283, 175, 84, 23);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setGeometry(284, 205, 83, 23);
     cmdSysInfo->setAutoDefault(false);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
@@ -53,19 +53,19 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
     lblTitle->setFont(TitleFont);
     lblTitle->setGeometry(70, 16, 259, 32);
 
-    lblVersion = new QLabel(
-        QStringLiteral("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
+    lblVersion =
+        new QLabel(tr("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
     lblVersion->setGeometry(70, 52, 259, std::max(15, lblVersion->sizeHint().height()));
 
-    lblDescription =
-        new QLabel(QStringLiteral("A puzzle of coloured balls: clear the joined groups of one colour, and the "
-                                  "bigger the group, the more it scores."),
-                   this);
+    lblDescription = new QLabel(tr("A puzzle of coloured balls: clear the joined groups of one colour, and the "
+                                   "bigger the group, the more it scores."),
+                                this);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setGeometry(70, 75, 259, 78);
 
-    lblDisclaimer = new QLabel(QStringLiteral("(c) 2026 The Orbulon developers\n") + ToQString(GameHomePage), this);
+    lblDisclaimer =
+        new QLabel(tr("(c) 2026 The Orbulon developers") + QLatin1Char('\n') + ToQString(GameHomePage), this);
     lblDisclaimer->setTextFormat(Qt::PlainText);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDisclaimer->setGeometry(17, 175, 258, 55);

@@ -11,20 +11,21 @@ namespace orbulon {
 
 QString frmHelp::HelpText()
 {
+    // Each line is translated on its own, so a translation keeps the window's eight lines.
     static const char* const Sentences[] = {
-        "Click on any coloured ball, and if it is connected to any ball of the same",
-        "colour, horizontally or vertically, it will be worth some points.",
-        "A highlight will appear around any balls worth points.  The more balls",
-        "highlight, the greater the points will be, and can be checked by floating",
-        "the cursor over any ball in the highlight group.",
-        "Click again on any ball in the group to clear them, and add the points",
-        "to your score.  If you do not yet wish to clear those balls, click anywhere",
-        "else in the grid.  The game ends when there are no more possible moves.",
+        QT_TR_NOOP("Click on any coloured ball, and if it is connected to any ball of the same"),
+        QT_TR_NOOP("colour, horizontally or vertically, it will be worth some points."),
+        QT_TR_NOOP("A highlight will appear around any balls worth points.  The more balls"),
+        QT_TR_NOOP("highlight, the greater the points will be, and can be checked by floating"),
+        QT_TR_NOOP("the cursor over any ball in the highlight group."),
+        QT_TR_NOOP("Click again on any ball in the group to clear them, and add the points"),
+        QT_TR_NOOP("to your score.  If you do not yet wish to clear those balls, click anywhere"),
+        QT_TR_NOOP("else in the grid.  The game ends when there are no more possible moves."),
     };
     // The heading ends in a line feed of its own, which leaves the second line empty.
-    QString Text = QStringLiteral("Instructions:\n");
+    QString Text = tr("Instructions:") + QLatin1Char('\n');
     for (const char* Sentence : Sentences)
-        Text += QLatin1Char('\n') + QString::fromLatin1(Sentence);
+        Text += QLatin1Char('\n') + tr(Sentence);
     return Text;
 }
 
@@ -33,11 +34,11 @@ frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(WindowTitle("How To Play."));
+    setWindowTitle(WindowTitle(tr("How To Play.")));
     setWindowIcon(GameIcon(Folders.Program));
     setModal(true);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     lblHelp = new QLabel(this);
     lblHelp->setTextFormat(Qt::PlainText);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);

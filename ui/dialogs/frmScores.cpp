@@ -16,7 +16,7 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
                     Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                         Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(WindowTitle("Scores."));
+    setWindowTitle(WindowTitle(tr("Scores.")));
     setWindowIcon(GameIcon(Folders.Program));
     setModal(true);
     resize(400, 211);
@@ -26,7 +26,7 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
     Heavy.setWeight(QFont::Bold);
     Heavy.setItalic(false);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     // The designed size, or the caption's own where a larger font needs more.
     const QSize Needed = cmdOK->sizeHint();
     cmdOK->setGeometry(385 - std::max(81, Needed.width()), 24, std::max(81, Needed.width()),

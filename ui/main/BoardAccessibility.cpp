@@ -6,6 +6,8 @@
 #include "BoardSurface.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QPointer>
 
 #include <array>
 #include <mutex>
@@ -40,8 +42,12 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& Name) override
     {
+        // The click is played once the screen reader has its answer: a click that ends the game
+        // opens the end message, and its wait would otherwise hold the reader until it closes.
         if (Name == pressAction())
-            static_cast<BallPicture*>(widget())->Press();
+            QMetaObject::invokeMethod(
+                widget(), [Cell = QPointer(static_cast<BallPicture*>(widget()))] { Cell->Press(); },
+                Qt::QueuedConnection);
     }
 };
 
@@ -64,12 +70,14 @@ void Announce(BallPicture* Cell, QAccessible::Event Kind)
 
 QString CellAccessibleName(int ColourCode, int Index)
 {
-    static const std::array<const char*, ColourCount + 1> Names{"Empty",       "Purple ball", "Blue ball",
-                                                                "Yellow ball", "Green ball",  "Red ball"};
+    static const std::array<const char*, ColourCount + 1> Names{
+        QT_TRANSLATE_NOOP("BoardAccessibility", "Empty"),      QT_TRANSLATE_NOOP("BoardAccessibility", "Purple ball"),
+        QT_TRANSLATE_NOOP("BoardAccessibility", "Blue ball"),  QT_TRANSLATE_NOOP("BoardAccessibility", "Yellow ball"),
+        QT_TRANSLATE_NOOP("BoardAccessibility", "Green ball"), QT_TRANSLATE_NOOP("BoardAccessibility", "Red ball")};
     // Any other code shows the blank cell, and is read as one.
     const char* Shown = ColourCode >= 1 && ColourCode <= 5 ? Names[static_cast<std::size_t>(ColourCode)] : Names[0];
-    return QStringLiteral("%1, row %2, column %3")
-        .arg(QLatin1String(Shown))
+    return QCoreApplication::translate("BoardAccessibility", "%1, row %2, column %3")
+        .arg(QCoreApplication::translate("BoardAccessibility", Shown))
         .arg(RowOf(Index) + 1)
         .arg(ColumnOf(Index) + 1);
 }

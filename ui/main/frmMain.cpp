@@ -133,7 +133,7 @@ void frmMain::LayOut()
     txtScore->setPalette(Readout);
     txtScore->setFont(ScoreFont(LetterSegmentFace(), *txtScore));
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    txtScore->setAccessibleName(QStringLiteral("Score"));
+    txtScore->setAccessibleName(tr("Score"));
     setTabOrder(Previous, txtScore);
 
     connect(&tmrScroll, &QTimer::timeout, this, &frmMain::tmrScroll_Timer);
@@ -141,17 +141,17 @@ void frmMain::LayOut()
 
 void frmMain::BuildMenus()
 {
-    QMenu* FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    FileMenuItem[FileNew] = FileMenu->addAction(QStringLiteral("&New"));
+    QMenu* FileMenu = menuBar()->addMenu(tr("&File"));
+    FileMenuItem[FileNew] = FileMenu->addAction(tr("&New"));
     FileMenuItem[FileSeparator] = FileMenu->addSeparator();
-    FileMenuItem[FileExit] = FileMenu->addAction(QStringLiteral("E&xit"));
+    FileMenuItem[FileExit] = FileMenu->addAction(tr("E&xit"));
 
-    QMenu* HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    HelpMenuItem[HelpHowToPlay] = HelpMenu->addAction(QStringLiteral("How To &Play"));
-    HelpMenuItem[HelpHint] = HelpMenu->addAction(QStringLiteral("Hi&nt"));
-    HelpMenuItem[HelpShowHighScores] = HelpMenu->addAction(QStringLiteral("&Show High Scores"));
+    QMenu* HelpMenu = menuBar()->addMenu(tr("&Help"));
+    HelpMenuItem[HelpHowToPlay] = HelpMenu->addAction(tr("How To &Play"));
+    HelpMenuItem[HelpHint] = HelpMenu->addAction(tr("Hi&nt"));
+    HelpMenuItem[HelpShowHighScores] = HelpMenu->addAction(tr("&Show High Scores"));
     HelpMenuItem[HelpSeparator] = HelpMenu->addSeparator();
-    HelpMenuItem[HelpAbout] = HelpMenu->addAction(QStringLiteral("&About"));
+    HelpMenuItem[HelpAbout] = HelpMenu->addAction(tr("&About"));
     // The usual shortcuts beside the access keys, for a player who keeps to the keyboard.
     FileMenuItem[FileNew]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     FileMenuItem[FileExit]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -203,8 +203,8 @@ void frmMain::FileMenuItem_Click(int Index)
     case FileExit:
         if (GameLogic.GameInProgress) {
             GameLogic.Response =
-                static_cast<std::int16_t>(MsgBox("Are you sure you want to exit?     ", "Orbulon", MsgButtons::OKCancel,
-                                                 MsgIcon::Question, ButtonCancel));
+                static_cast<std::int16_t>(MsgBox(QT_TRANSLATE_NOOP("orbulon", "Are you sure you want to exit?     "),
+                                                 "Orbulon", MsgButtons::OKCancel, MsgIcon::Question, ButtonCancel));
             if (GameLogic.Response != ButtonOK)
                 break;
         }
@@ -223,7 +223,10 @@ void frmMain::HelpMenuItem_Click(int Index)
         break;
     }
     case HelpHint:
-        GameLogic.Response = static_cast<std::int16_t>(MsgBox(GameLogic.CensusText(), std::string(GameTitle)));
+        // The census is put together here, in the player's language, from the counts the rules
+        // fill into its form.
+        GameLogic.Response = static_cast<std::int16_t>(
+            MsgBox(GameLogic.CensusText(PlayerText(CensusForm).toStdString()), std::string(GameTitle)));
         break;
     case HelpShowHighScores: {
         frmScores Window(Folders, this);
