@@ -48,6 +48,11 @@ TEST(ClearGroup, BallsAboveTheGroupFallInOrderRedrawnFromTheGroupUp)
                                 {1, 3, 5, 6, 7, 8, 9, 10, 11, 12});
 }
 
+TEST(ClearGroup, AColumnWhoseOnlyGroupBallIsOnTopLosesIt)
+{
+    ExpectColumnFiveAfterTaking({CellAt(Rows, 5), CellAt(Rows, 6)}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+}
+
 TEST(TakeGroup, TheScoreBoxNeverShowsMoreThanTheMaximum)
 {
     auto T = WithRed({1, 2});
