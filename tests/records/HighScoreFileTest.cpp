@@ -214,7 +214,7 @@ TEST_F(DamagedTable, ASaveFailingAtAnyStepKeepsTheOldTable)
                       std::signal(SIGXFSZ, SIG_IGN);
                       Step == 5 && ::setrlimit(RLIMIT_FSIZE, &Small);
                       Faulty.RecordHighScore(2000, PlayerName, Ui);
-                      EXPECT_EQ(Ui.Said.back(), SaveFailed);
+                      EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce, SaveFailed}));
                   }),
                   0);
         EXPECT_EQ(ReadBytes(Table), Before);
