@@ -15,27 +15,42 @@ from board import COLUMNS, groups, group, run, until
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
 
 
-def read():
-    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and every name."""
-    app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
-                "no application named orbulon on the accessibility bus", 10)
-    cells, score, names, todo = {}, None, [], [app]
-    while todo:
-        node = todo.pop()
-        todo += [child for child in node if child is not None]
-        names.append(name := node.name or "")
-        if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-            state = node.getState()
-            cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
-            cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
-                           node.description, state.contains(pyatspi.STATE_FOCUSED))
-        elif name == "Score":
-            score = node.queryText().getText(0, -1)
-    return cells, score, names
+def read(whole=False):
+    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and the names of
+    every object when whole. The cells and the score box stay the same objects all game: after
+    the first walk of the whole tree only they are read, unless a box may be up (whole)."""
+    names = []
+    if whole or not CELLS:
+        app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
+                    "no application named orbulon on the accessibility bus", 10)
+        CELLS.clear()
+        todo = [app]
+        while todo:
+            node = todo.pop()
+            todo += [child for child in node if child is not None]
+            names.append(name := node.name or "")
+            if CELL.match(name) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                CELLS.append(node)
+            elif name == "Score":
+                SCORE[:] = [node]
+    cells = {}
+    for node in CELLS:
+        match, state = CELL.match(node.name), node.getState()
+        cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
+        cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
+                       node.description, state.contains(pyatspi.STATE_FOCUSED))
+    return cells, score(), names
+
+
+def score():
+    return SCORE[0].queryText().getText(0, -1) if SCORE else None
+
+
+CELLS, SCORE = [], []  # the board's cells and its score box, as first found
 
 
 def key(*names):
-    run("xdotool", "key", "--delay", "30", *names)
+    run("xdotool", "key", "--delay", "5", *names)
 
 
 def play(name):
@@ -65,14 +80,14 @@ def play(name):
         key("Return")
         expected += int(points)
         # The score shows the take at once; the end of the game may then put up its message.
-        until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
+        until(lambda: score() == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
     # The end message, answered with Return; then the name prompt, answered with the name; then
     # the word of the high score.
     for text, *answers in (("There are no more possible moves", ["key", "Return"]),
                            ("Please enter your name.", ["key", "ctrl+a"], ["type", "--delay", "30", name], ["key", "Return"]),
                            ("You got the high score!", ["key", "Return"])):
-        until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
+        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
         time.sleep(0.5)
         for answer in answers:
             run("xdotool", *answer)
@@ -84,6 +99,6 @@ if sys.argv[1] == "cells":
         print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, int(selected), points or "-")
     print("score", score)
 elif sys.argv[1] == "wait":
-    until(lambda: sys.argv[2] in read()[2], "nothing reads " + sys.argv[2])
+    until(lambda: sys.argv[2] in read(whole=True)[2], "nothing reads " + sys.argv[2])
 elif sys.argv[1] == "play":
     play(sys.argv[2])
