@@ -10,7 +10,7 @@
 namespace orbulon::test {
 namespace {
 
-TEST(Deal, EveryFractionEvenAnOddOneDealsTheColourOfItsFifth)
+TEST(Deal, EveryFractionDealsTheColourOfItsFifth)
 {
     for (int Fifth = 1; Fifth <= 5; ++Fifth) {
         const float Edge = static_cast<float>(Fifth) / 5.0f;
