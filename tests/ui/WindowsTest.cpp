@@ -353,9 +353,10 @@ private slots:
         CellPictures Pictures;
         Pictures.Identify = [Changed](const std::filesystem::path& File) {  // every change within one tick
             auto Identity = IdentityOf(File);
-            if (Identity)
-                Identity->ModifiedSeconds = Identity->ChangedSeconds = Changed.time_since_epoch().count(),
+            if (Identity) {
+                Identity->ModifiedSeconds = Identity->ChangedSeconds = Changed.time_since_epoch().count();
                 Identity->ModifiedNanoseconds = Identity->ChangedNanoseconds = 0;
+            }
             return Identity;
         };
         Pictures.Now = [&Changed] { return Changed + std::chrono::seconds(1); };
