@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-# How the package is configured; the package test builds with the same flags.
+# How the package is configured (make test makes it too, for the package test to check).
 PACKAGE_FLAGS := $(shell sed '/^#/d' packaging/build-flags)
 
 .PHONY: all build run test test-asan bench fuzz package clean
@@ -22,10 +22,13 @@ run:
 	cmake --build $(BUILD) --target orbulon
 	$(BUILD)/bin/orbulon
 
-# Every test, headless: the window tests draw offscreen, the end-to-end test under Xvfb.
+# Every test, headless: the window tests draw offscreen, the end-to-end tests under Xvfb. The
+# package is made first, as `make package` makes it, and the package test checks that one: a
+# second Release tree built inside the suite would only compete with the other tests for the cores.
 test:
 	@scripts/install-deps build test
 	$(MAKE) --no-print-directory build
+	$(MAKE) --no-print-directory package
 	scripts/run-tests $(BUILD)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -39,7 +39,7 @@ std::vector<std::string_view> SplitLines(std::string_view Bytes, std::size_t Max
     return Lines;
 }
 
-FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes)
+FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes, const ReadCall& Read)
 {
     // O_NONBLOCK: opening a pipe with no writer, or some devices, would otherwise wait for ever.
     const int Fd = ::open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -57,7 +57,7 @@ FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes)
         Head = {FileState::Read, std::string(MaxBytes, '\0')};
         std::size_t Got = 0;
         while (Got < MaxBytes) {
-            const ssize_t n = ::read(Fd, Head.Bytes.data() + Got, MaxBytes - Got);
+            const ssize_t n = Read(Fd, Head.Bytes.data() + Got, MaxBytes - Got);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {

@@ -4,9 +4,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace orbulon {
 
@@ -31,10 +35,14 @@ struct FileHead {
     std::string Bytes;  // at most the MaxBytes asked for
 };
 
+// The read(2) a file's head is taken with; the high-score tests put a failing one in its place.
+using ReadCall = std::function<ssize_t(int, void*, std::size_t)>;
+
 // The first MaxBytes bytes of the file at Path. Only a regular file (or a link to one) is
 // read, and the open never waits: a pipe or a device is refused at once, so a stray pipe
-// cannot hang the game, and a huge file costs no more than MaxBytes.
-FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes);
+// cannot hang the game, and a huge file costs no more than MaxBytes. A read that fails part
+// way makes the file Unreadable: its end is not where the error struck.
+FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes, const ReadCall& Read = ::read);
 
 // The first MaxLines lines of Bytes, each without its line end (CR LF, LF or a lone CR).
 // A last line without a line end still counts.

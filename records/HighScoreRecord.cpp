@@ -51,9 +51,9 @@ struct LoadedTable {
 // A missing file reads as an empty table, and so does a damaged one: the game plays on, and
 // the next score that enters writes a complete five-line file. A table read through a link
 // is shown, but never written through (see SaveTable).
-LoadedTable ReadTable(const fs::path& Path)
+LoadedTable ReadTable(const fs::path& Path, const TableFileCalls& Calls)
 {
-    const FileHead Head = ReadFileHead(Path, MaxTableBytes);
+    const FileHead Head = ReadFileHead(Path, MaxTableBytes, Calls.Read);
     return {Path, Head.State, ParseHighScoreTable(Head.Bytes)};
 }
 
@@ -112,7 +112,7 @@ int WriteTable(const fs::path& Path, const std::string& Bytes, const TableFileCa
     }
     if (Error == 0 && Calls.Sync(Fd) != 0)
         Error = errno;
-    if (::close(Fd) != 0 && Error == 0)
+    if (Calls.Close(Fd) != 0 && Error == 0)
         Error = errno;
     if (Error == 0 && Calls.Rename(Temp.c_str(), Path.c_str()) != 0)
         Error = errno;
@@ -243,7 +243,7 @@ std::filesystem::path HighScoreRecord::TablePath() const
     return ProgramFolder / TableFile;
 }
 
-void HighScoreRecord::LoadHighScores() { Adopt(*this, ReadTable(TablePath()).Table); }
+void HighScoreRecord::LoadHighScores() { Adopt(*this, ReadTable(TablePath(), FileCalls).Table); }
 
 void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerName, PlayerPrompts& Ui)
 {
@@ -270,7 +270,7 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
             const TableLock Lock(ProgramFolder, UserFolder);
             if (!Lock.Held)
                 break;
-            Fresh = ReadTable(TablePath());
+            Fresh = ReadTable(TablePath(), FileCalls);
             Table = Fresh.Table;
             Rank = PlaceScore(Table, Score, PlayerName);
             // A table we could not read may hold scores we cannot see: it is left as it is.
@@ -295,8 +295,10 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
 
 TableFileCalls TableFileCalls::System()
 {
-    return {[](int Fd, const void* Data, std::size_t Size) { return ::write(Fd, Data, Size); },
-            [](int Fd) { return ::fsync(Fd); }, [](const char* From, const char* To) { return ::rename(From, To); }};
+    return {[](int Fd, void* Data, std::size_t Size) { return ::read(Fd, Data, Size); },
+            [](int Fd, const void* Data, std::size_t Size) { return ::write(Fd, Data, Size); },
+            [](int Fd) { return ::fsync(Fd); }, [](int Fd) { return ::close(Fd); },
+            [](const char* From, const char* To) { return ::rename(From, To); }};
 }
 
 }  // namespace orbulon

@@ -15,11 +15,14 @@
 
 namespace orbulon {
 
-// The system calls that put a new table on disk. The game uses the real ones; the tests put
-// failing ones in their place to show that a save which fails at any step keeps the old table.
+// The system calls that read the table and put a new one on disk. The game uses the real
+// ones; the tests put failing ones in their place to show that a table read only in part is
+// never written over, and that a save which fails at any step keeps the old table.
 struct TableFileCalls {
+    std::function<ssize_t(int, void*, std::size_t)> Read;
     std::function<ssize_t(int, const void*, std::size_t)> Write;
     std::function<int(int)> Sync;
+    std::function<int(int)> Close;
     std::function<int(const char*, const char*)> Rename;
     static TableFileCalls System();
 };

@@ -23,35 +23,50 @@ from gi.repository import GLib
 from board import COLUMNS, groups, group, run, until
 
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
-CELL_OBJECTS, OBJECTS = {}, []  # each cell's object and every object, as the last read found them
+CELL_OBJECTS, OBJECTS = {}, []  # each cell's object, and every object as the last whole read found them
 
 
-def read():
-    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and every name."""
-    app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
-                "no application named orbulon on the accessibility bus", 10)
-    cells, score, names, todo = {}, None, [], [app]
-    OBJECTS.clear()
-    while todo:
-        node = todo.pop()
-        todo += [child for child in node if child is not None]
-        OBJECTS.append(node)
-        names.append(name := node.name or "")
-        if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-            state = node.getState()
-            cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
-            CELL_OBJECTS[cell] = node
-            cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
-                           node.description, state.contains(pyatspi.STATE_FOCUSED))
-        elif name == "Score":
-            score = node.queryText().getText(0, -1)
-    return cells, score, names
+def read(whole=False):
+    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and the names of
+    every object when whole. The cells and the score box stay the same objects all game: after
+    the first walk of the whole tree only they are read, unless a box may be up (whole)."""
+    names = []
+    if whole or not CELLS:
+        app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
+                    "no application named orbulon on the accessibility bus", 10)
+        CELLS.clear()
+        OBJECTS.clear()
+        todo = [app]
+        while todo:
+            node = todo.pop()
+            todo += [child for child in node if child is not None]
+            OBJECTS.append(node)
+            names.append(name := node.name or "")
+            if CELL.match(name) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                CELLS.append(node)
+            elif name == "Score":
+                SCORE[:] = [node]
+    cells = {}
+    for node in CELLS:
+        match, state = CELL.match(node.name), node.getState()
+        cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
+        CELL_OBJECTS[cell] = node
+        cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
+                       node.description, state.contains(pyatspi.STATE_FOCUSED))
+    return cells, score(), names
+
+
+def score():
+    return SCORE[0].queryText().getText(0, -1) if SCORE else None
+
+
+CELLS, SCORE = [], []  # the board's cells and its score box, as first found
 
 
 def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
     """Does the action of the object of that name and role, as a screen reader's user would."""
     def found():
-        read()
+        read(whole=True)
         return next((n for n in OBJECTS if n.name == name and n.getRole() == role), None)
     node = until(found, f"no {name} to press")
     try:
@@ -62,7 +77,7 @@ def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
 
 
 def act(name):
-    read()
+    read(whole=True)
     print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
     press("New", pyatspi.ROLE_MENU_ITEM)
     expected = 0
@@ -77,22 +92,22 @@ def act(name):
         until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
     for text in ("There are no more possible moves", "Please enter your name.", "You got the high score!"):
-        until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
+        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
         if text.startswith("Please"):
             entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
             entry.queryEditableText().setTextContents(name)
         press("OK")
     # The table is written once the last box has gone; a menu item pressed sooner would be
     # played inside the box's own wait.
-    until(lambda: "You got the high score!" not in read()[2], "the high-score message stays")
+    until(lambda: "You got the high score!" not in read(whole=True)[2], "the high-score message stays")
     time.sleep(0.5)
     press("Show High Scores", pyatspi.ROLE_MENU_ITEM)
-    until(lambda: f"1: {expected}, {name}" in read()[2], f"the scores window does not read 1: {expected}, {name}", 10)
+    until(lambda: f"1: {expected}, {name}" in read(whole=True)[2], f"the scores window does not read 1: {expected}, {name}", 10)
     press("OK")
 
 
 def key(*names):
-    run("xdotool", "key", "--delay", "30", *names)
+    run("xdotool", "key", "--delay", "5", *names)
 
 
 def play(name):
@@ -122,14 +137,14 @@ def play(name):
         key("Return")
         expected += int(points)
         # The score shows the take at once; the end of the game may then put up its message.
-        until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
+        until(lambda: score() == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
     # The end message, answered with Return; then the name prompt, answered with the name; then
     # the word of the high score.
     for text, *answers in (("There are no more possible moves", ["key", "Return"]),
                            ("Please enter your name.", ["key", "ctrl+a"], ["type", "--delay", "30", name], ["key", "Return"]),
                            ("You got the high score!", ["key", "Return"])):
-        until(lambda: any(t.startswith(text) for t in read()[2]), "no " + text)
+        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
         time.sleep(0.5)
         for answer in answers:
             run("xdotool", *answer)
@@ -141,7 +156,7 @@ if sys.argv[1] == "cells":
         print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, int(selected), points or "-")
     print("score", score)
 elif sys.argv[1] == "wait":
-    until(lambda: sys.argv[2] in read()[2], "nothing reads " + sys.argv[2])
+    until(lambda: sys.argv[2] in read(whole=True)[2], "nothing reads " + sys.argv[2])
 elif sys.argv[1] == "act":
     act(sys.argv[2])
 elif sys.argv[1] == "shows":
@@ -149,8 +164,8 @@ elif sys.argv[1] == "shows":
                 for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
     for english in sys.argv[4:]:
         shown = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
-        until(lambda: any(shown in name for name in read()[2]), f"nothing reads {shown!r} for {english!r}")
-    if "Cancel" in read()[2]:
+        until(lambda: any(shown in name for name in read(whole=True)[2]), f"nothing reads {shown!r} for {english!r}")
+    if "Cancel" in read(whole=True)[2]:
         sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":
     play(sys.argv[2])

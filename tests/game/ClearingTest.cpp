@@ -38,7 +38,7 @@ std::vector<int> ExpectColumnFiveAfterTaking(const std::set<int>& Group, const s
     return T.View.Drawn;
 }
 
-TEST(ClearGroup, BallsAboveTheGroupFallInOrderRedrawnFromTheGroupUp)
+TEST(ClearGroup, BallsAboveTheGroupFallInOrder)
 {
     // Column 5 from row 4 to the top is redrawn, nothing else.
     EXPECT_EQ(ExpectColumnFiveAfterTaking({CellAt(4, 5), CellAt(5, 5), CellAt(6, 5)}, {1, 2, 3, 7, 8, 9, 10, 11, 12}),
@@ -46,6 +46,11 @@ TEST(ClearGroup, BallsAboveTheGroupFallInOrderRedrawnFromTheGroupUp)
     // A U through column 6 keeps the ball between its arms.
     ExpectColumnFiveAfterTaking({CellAt(2, 5), CellAt(2, 6), CellAt(3, 6), CellAt(4, 6), CellAt(4, 5)},
                                 {1, 3, 5, 6, 7, 8, 9, 10, 11, 12});
+}
+
+TEST(ClearGroup, AColumnWhoseOnlyGroupBallIsOnTopLosesIt)
+{
+    ExpectColumnFiveAfterTaking({CellAt(Rows, 5), CellAt(Rows, 6)}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
 }
 
 TEST(TakeGroup, TheScoreBoxNeverShowsMoreThanTheMaximum)
@@ -57,7 +62,7 @@ TEST(TakeGroup, TheScoreBoxNeverShowsMoreThanTheMaximum)
     EXPECT_EQ(T.View.MostShown, MaxScore);
 }
 
-TEST(TakeGroup, TheWholeOneColourBoardEndsTheGameAtTheMaximumWithOneMessage)
+TEST(TakeGroup, TakingTheWholeBoardEndsTheGameAtTheMaximum)
 {
     Table T;
     T.Game.BallColour.fill(Blue);
@@ -71,7 +76,7 @@ TEST(TakeGroup, TheWholeOneColourBoardEndsTheGameAtTheMaximumWithOneMessage)
     EXPECT_EQ(std::count(T.View.Picture.begin(), T.View.Picture.end(), Empty), Cells + 1);
 }
 
-TEST(CloseColumns, ColumnsGatherAtTheRightInTheirOrderRedrawingEachShift)
+TEST(CloseColumns, ColumnsGatherAtTheRightInTheirOrder)
 {
     // The worked example shifts at 6, 6 and 5; a lone column 1 walks ten steps at 11;
     // column 1 crosses three empty columns in three steps at 4; boards with nothing to

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The click's decision table and the end of a game when no move is left. (That a click outside
-// a game does nothing is the window tests' to pin, through the board the player clicks.)
+// a game does nothing is the window tests' to pin, through the board the player clicks; which
+// boards hold a move, the soak's, against its own reference check after every click.)
 #include "FakeView.h"
 
 #include <gtest/gtest.h>
@@ -36,19 +37,6 @@ TEST(Dispatch, AnyOtherClickOnlyDropsTheGroup)
         T.Game.picBall_Click(Other);
         EXPECT_TRUE(!T.Game.GroupSelected && T.View.FramesShown() == 0 && T.View.NoTips()) << Other;
         EXPECT_EQ(T.Game.Score, 0) << Other;
-    }
-}
-
-TEST(CheckMoves, OnlySameColouredBallsSideBySideAreAMove)
-{
-    // The end of one row and the start of the next; a vertical pair; a board of blanks.
-    for (const auto& [RedCells, Move] :
-         {std::pair<std::set<int>, bool>{{11, 12}, false}, {{60, 71}, true}, {{}, false}}) {
-        auto T = WithRed(RedCells);
-        if (RedCells.empty())
-            T.Game.BallColour.fill(Empty);
-        T.Game.CheckMoves();
-        EXPECT_EQ(T.Game.GameInProgress, Move);
     }
 }
 

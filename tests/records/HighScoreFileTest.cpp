@@ -57,7 +57,7 @@ TEST_F(HighScoreStep, ANewBestIsAnnouncedBeforeTheTableIsRewritten)
     EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce}));
 }
 
-TEST_F(HighScoreStep, EachScoreEntersBelowItsEqualsUnannounced)
+TEST_F(HighScoreStep, AScoreEntersBelowItsEquals)
 {
     Finish(1200, "007 Bond");
     EXPECT_EQ(Finish(1200, "42"),
@@ -65,7 +65,7 @@ TEST_F(HighScoreStep, EachScoreEntersBelowItsEqualsUnannounced)
     EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Prompt + "(007 Bond)"}));
 }
 
-TEST_F(HighScoreStep, TheFileIsRewrittenOnlyWhenAScoreEntersEvenUnderAnEmptyName)
+TEST_F(HighScoreStep, TheFileIsRewrittenOnlyWhenAScoreEnters)
 {
     EXPECT_EQ(Finish(700, "")[2], "00700");
     // Any rewrite would drop this tail, so the bytes show whether the file was left alone.
@@ -76,7 +76,14 @@ TEST_F(HighScoreStep, TheFileIsRewrittenOnlyWhenAScoreEntersEvenUnderAnEmptyName
     EXPECT_EQ(ReadBytes(Table), Before);
 }
 
-TEST_F(HighScoreStep, TwoCopiesFinishingTogetherKeepBothScoresWithOnlyTheTrueBestAnnounced)
+TEST_F(HighScoreStep, TheRewrittenTableKeepsTheOldFilesPermissions)
+{
+    fs::permissions(Table, fs::perms(0604));  // a packager's table that other players read
+    Finish(1000, "Ann");
+    EXPECT_EQ(fs::status(Table).permissions(), fs::perms(0604));
+}
+
+TEST_F(HighScoreStep, TwoCopiesFinishingTogetherKeepBothScores)
 {
     // The other copy finishes with a new best while this one's name prompt is open: this one
     // beat the table it first read, but not the one under the lock, so it is not announced.
@@ -109,7 +116,7 @@ TEST_F(HighScoreStep, ACopyStalledInsideItsSaveLongerThanAnyShortWaitLosesNoScor
     EXPECT_EQ(PlainLines(Table), (Strings{"01200Orbulon", "01000Me", "00900Rosie Red", "00800Slow", "00600Bluebell"}));
 }
 
-TEST_F(DamagedTable, AnyMissingJunkHugeOrFolderTableReadsSensiblyThenTakesTheScoreWhole)
+TEST_F(DamagedTable, AnUnusableTableGivesWayToAWholeOne)
 {
     fs::remove(Table);
     EXPECT_EQ(Finish(5, "Ann"), AnnAlone);
@@ -133,7 +140,7 @@ TEST_F(DamagedTable, AnyMissingJunkHugeOrFolderTableReadsSensiblyThenTakesTheSco
     EXPECT_EQ(Ui.Said.back(), Announce);  // and no complaint after it
 }
 
-TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenOn)
+TEST_F(DamagedTable, AReadOnlyProgramFolderMovesTheTableToThePlayersFolder)
 {
     fs::permissions(Program, fs::perms(0555));  // read-only
     RunUnprivileged([&] {
@@ -147,6 +154,15 @@ TEST_F(DamagedTable, ReadOnlyProgramFolderSeedsThePlayersTableAndUsesItFromThenO
 
 TEST_F(DamagedTable, AnUnreadableTableIsLeftInPlaceWithThePlayerTold)
 {
+    // A disk error after the first bytes: they are no whole table, so it may not be written over.
+    Record.FileCalls.Read = [Calls = 0](int Fd, void* Data, std::size_t) mutable -> ssize_t {
+        return ++Calls == 1 ? ::read(Fd, Data, 10) : (errno = EIO, -1);
+    };
+    Record.RecordHighScore(5, PlayerName, Ui);
+    EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Unreadable}));
+    EXPECT_EQ(PlainLines(Table), Shipped);
+    Record.FileCalls = TableFileCalls::System();
+    Ui.Said.clear();
     // Writable but not readable, by the owner and by the unprivileged user alike.
     fs::permissions(Program, fs::perms::all);
     fs::permissions(Table, fs::perms::owner_write | fs::perms::others_write);
@@ -159,7 +175,7 @@ TEST_F(DamagedTable, AnUnreadableTableIsLeftInPlaceWithThePlayerTold)
     EXPECT_EQ(PlainLines(Table), Shipped);
 }
 
-TEST_F(DamagedTable, AFailedWriteKeepsTheOldTableWithOneMessage)
+TEST_F(DamagedTable, AFailedSaveIsToldOnceAfterTheNewBest)
 {
     WriteBytes(User, "");  // a file where the player's folder would be made
     fs::permissions(Program, fs::perms(0555));  // read-only
@@ -171,13 +187,13 @@ TEST_F(DamagedTable, AFailedWriteKeepsTheOldTableWithOneMessage)
     });
 }
 
-TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
+TEST_F(DamagedTable, ASaveFailingAtAnyStepKeepsTheOldTable)
 {
     // Figure guarded: the table's bytes before and after a save that fails at one step, with
     // no temporary file left and no move to the player's folder.
     const auto Fail = [](int Code) { return [Code](auto...) { return errno = Code, -1; }; };
     const std::string Before = ReadBytes(Table);
-    for (int Step = 0; Step < 5; ++Step) {
+    for (int Step = 0; Step < 6; ++Step) {
         HighScoreRecord Faulty(Program, User);
         if (Step == 0)
             Faulty.FileCalls.Write = Fail(ENOSPC);
@@ -189,14 +205,16 @@ TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
             Faulty.FileCalls.Sync = Fail(EIO);
         if (Step == 3)
             Faulty.FileCalls.Rename = Fail(EIO);
+        if (Step == 4)  // as a network disk reports a lost write
+            Faulty.FileCalls.Close = [](int Fd) { return ::close(Fd), errno = EIO, -1; };
         SCOPED_TRACE("step " + std::to_string(Step));
-        // Step 4 is a real full disk: in a child process whose files may grow no further than 20 bytes.
+        // Step 5 is a real full disk: in a child process whose files may grow no further than 20 bytes.
         const rlimit Small{20, 20};
         EXPECT_EQ(RunInChild([&] {
                       std::signal(SIGXFSZ, SIG_IGN);
-                      Step == 4 && ::setrlimit(RLIMIT_FSIZE, &Small);
+                      Step == 5 && ::setrlimit(RLIMIT_FSIZE, &Small);
                       Faulty.RecordHighScore(2000, PlayerName, Ui);
-                      EXPECT_EQ(Ui.Said.back(), SaveFailed);
+                      EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Announce, SaveFailed}));
                   }),
                   0);
         EXPECT_EQ(ReadBytes(Table), Before);
@@ -205,7 +223,7 @@ TEST_F(DamagedTable, FullDiskOrDiskErrorAtAnyStepKeepsTheOldTableWhereItIs)
     }
 }
 
-TEST_F(DamagedTable, LinksPipesAndDevicesBesideTheProgramNeitherHangNorTakeTheTable)
+TEST_F(DamagedTable, NoLinkPipeOrDeviceBesideTheProgramHoldsUpTheSave)
 {
     // Figures guarded: the step ends within 2 s, the score is kept, a link's target keeps its
     // bytes, and a killed save's temporary file is swept away.

@@ -17,6 +17,11 @@ using namespace orbulon::test;
 
 namespace {
 
+QColor Centre(const QPixmap& Picture)
+{
+    return Picture.toImage().pixelColor(Picture.width() / 2, Picture.height() / 2);
+}
+
 int FramesShown(const frmMain& Window)
 {
     return int(std::ranges::count_if(std::views::iota(1, 133), [&](int Cell) { return Window.HighlightShown(Cell); }));
@@ -82,6 +87,14 @@ class WindowsTest : public QObject {
         return *Window;
     }
     void Click(int Cell) { QTest::mouseClick(Window->picBall[Cell], Qt::LeftButton); }
+    // A new game on a board without a move but for one pair at the top of the right column, taken.
+    void PlayToTheEnd()
+    {
+        Window->FileMenuItem[1]->trigger();
+        Window->Game().BallColour = QuietBoard();
+        Window->Game().BallColour[121] = Window->Game().BallColour[132] = Red;
+        Click(132), Click(132);
+    }
 
     // What a move leaves that the player can see or hear, or a screen reader read.
     QStringList Seen()
@@ -123,11 +136,6 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Told));
         QTest::failOnWarning(QRegularExpression("\\.(bmp|ico|wav): "));
         frmMain& Window = Start();
-        QCOMPARE(Window.Board->geometry(), QRect(0, Window.menuBar()->height(), 257, 348));
-        QCOMPARE(Window.picBall[1]->geometry(), QRect(14, 253, 20, 20));
-        QCOMPARE(Window.picBall[132]->geometry(), QRect(224, 22, 20, 20));
-        QCOMPARE(Window.txtScore->geometry(), QRect(8, 280, 242, 60));
-
         Window.FileMenuItem[1]->trigger();
         // Blue and green balls are drawn in their own colours, not left as empty cells.
         QColor Centre[6];
@@ -328,50 +336,115 @@ private slots:
         std::filesystem::remove(Media->Path(TableFile));
         frmMain& Window = Start();
         const QStringList Before = ReadWindowOf(Window.HelpMenuItem[3]);
-        Window.FileMenuItem[1]->trigger();
-        // A board without a move but for one pair at the top of the right column.
-        Window.Game().BallColour = QuietBoard();
-        Window.Game().BallColour[121] = Window.Game().BallColour[132] = Red;
-        Click(132), Click(132);
+        PlayToTheEnd();
         QCOMPARE(Player.Said.size(), std::size_t(3));  // no more moves, the name, the high score
         const QStringList After = ReadWindowOf(Window.HelpMenuItem[3]);
         QCOMPARE(After.mid(0, 5), (QStringList{"Orbulon! - Scores.", "2", "Tester", "0", ""}));
         QCOMPARE(After.size(), Before.size());
     }
 
-    // However its file was changed, and decoding an unchanged file once for all cells; a file
-    // that is no usable picture, or no file at all, gives the stand-in at once; a dense screen
-    // gets the 2x or 3x rendering, drawn in the designed 20 x 20.
+    // However its file was changed, even twice within one tick of the file system's clock;
+    // decoded once for all cells only once its last change is seconds old.
     void ACellShowsItsBitmapFileAsItIsNow()
     {
         const std::filesystem::path Folder = Media->Folders().Program;
-        const auto Centre = [](const QPixmap& P) { return P.toImage().pixelColor(P.width() / 2, P.height() / 2); };
         const QByteArray Red = Media->Read("RedBall.bmp"), Blue = Media->Read("BlueBall.bmp");
-        QTest::qWait(2100);  // file times tick coarsely: only a settled file is kept decoded
+        const auto Changed = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
         CellPictures Pictures;
+        Pictures.Identify = [Changed](const std::filesystem::path& File) {  // every change within one tick
+            auto Identity = IdentityOf(File);
+            if (Identity) {
+                Identity->ModifiedSeconds = Identity->ChangedSeconds = Changed.time_since_epoch().count();
+                Identity->ModifiedNanoseconds = Identity->ChangedNanoseconds = 0;
+            }
+            return Identity;
+        };
+        Pictures.Now = [&Changed] { return Changed + std::chrono::seconds(1); };
         const QColor RedCentre = Centre(Pictures.Picture(Folder, 5)), BlueCentre = Centre(Pictures.Picture(Folder, 2));
-        QVERIFY(RedCentre != BlueCentre && Centre(Pictures.Picture(Folder, 5)) == RedCentre);
-        QCOMPARE(Pictures.Decodes(), 2);
-
-        // Rewritten in place to the same size within the same tick, then replaced by another file.
-        Media->Write("RedBall.bmp", Blue);
+        QVERIFY(RedCentre != BlueCentre);
+        Media->Write("RedBall.bmp", Blue);  // in place, to the same size
         QCOMPARE(Centre(Pictures.Picture(Folder, 5)), BlueCentre);
         Media->Write("RedBall.bmp", Red);
         QCOMPARE(Centre(Pictures.Picture(Folder, 5)), RedCentre);
-        std::filesystem::rename(Folder / "BlueBall.bmp", Folder / "RedBall.bmp");
+
+        Pictures.Now = [&Changed] { return Changed + std::chrono::seconds(3); };
+        const int Decodes = Pictures.Decodes();
+        for (int Cell = 0; Cell < 3; ++Cell)
+            QCOMPARE(Centre(Pictures.Picture(Folder, 5)), RedCentre);
+        QCOMPARE(Pictures.Decodes(), Decodes + 1);
+        std::filesystem::rename(Folder / "BlueBall.bmp", Folder / "RedBall.bmp");  // another file in its place
         QCOMPARE(Centre(Pictures.Picture(Folder, 5)), BlueCentre);
+    }
 
-        // Cut short, with or without its size in its header.
-        for (const QByteArray& Damaged : {Red.left(100), Red.left(100).replace(2, 4, QByteArray(4, '\0'))}) {
-            Media->Write("RedBall.bmp", Damaged);
-            QCOMPARE(Centre(Pictures.Picture(Folder, 5)), Centre(DrawnCellPicture(5)));
-        }
+    // Wherever it is cut short, and whether or not its header states its size: the cell never
+    // shows what lies past its end.
+    void ACutShortBitmapIsRefused()
+    {
+        const QByteArray Whole = Media->Read("RedBall.bmp");
+        QVERIFY(!ReadCellBitmap(Media->Path("RedBall.bmp")).isNull());
+        for (const qsizetype Length : {qsizetype(100), Whole.size() / 2, Whole.size() - 1})
+            for (const QByteArray& Cut : {Whole.left(Length), Whole.left(Length).replace(2, 4, QByteArray(4, '\0'))}) {
+                Media->Write("RedBall.bmp", Cut);
+                QVERIFY2(ReadCellBitmap(Media->Path("RedBall.bmp")).isNull(), qPrintable(QString::number(Length)));
+            }
+    }
 
+    // Where its file is there, a dense screen gets the 2x or 3x rendering, drawn in the designed 20 x 20.
+    void ADenseScreenGetsTheSharperRendering()
+    {
+        const std::filesystem::path Folder = Media->Folders().Program;
         const std::string Dense = ScaledFile(BitmapFile(3), 2);
         std::filesystem::copy_file(std::filesystem::path(ORBULON_MEDIA_DIR) / Dense, Folder / Dense);
+        CellPictures Pictures;
         for (const auto& [Ratio, Pixels] : std::vector<std::pair<qreal, int>>{{1, 20}, {1.5, 40}, {2, 40}, {3, 20}})
             QVERIFY(Pictures.Picture(Folder, 3, Ratio).width() == Pixels &&
                     Pictures.Picture(Folder, 3, Ratio).deviceIndependentSize() == QSizeF(20, 20));
+    }
+
+    // Holding Space repeats its key press: only the first counts, as a held mouse button clicks once.
+    void HoldingSpacePressesOnce()
+    {
+        Start().FileMenuItem[1]->trigger();
+        BallPicture* Ball = Window->picBall[CellWithPartner(Window->Game().BallColour)];
+        Ball->setFocus();
+        QTest::keyPress(Ball, Qt::Key_Space);
+        for (int Repeat = 0; Repeat < 3; ++Repeat) {
+            QKeyEvent Held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QApplication::sendEvent(Ball, &Held);
+        }
+        QVERIFY(FramesShown(*Window) >= 2 && Window->txtScore->text() == "0");
+    }
+
+    // A press on a ball released once the pointer has left it is no click.
+    void APressReleasedOffTheBallIsNoClick()
+    {
+        Start().FileMenuItem[1]->trigger();
+        BallPicture* Ball = Window->picBall[CellWithPartner(Window->Game().BallColour)];
+        QTest::mousePress(Ball, Qt::LeftButton);
+        QTest::mouseRelease(Ball, Qt::LeftButton, {}, QPoint(30, 10));  // over the next ball
+        QCOMPARE(FramesShown(*Window), 0);
+    }
+
+    // Cancel at the name prompt gives no name, so the next prompt offers none.
+    void CancelAtTheNamePromptGivesAnEmptyName()
+    {
+        WhenModal(
+            [](QWidget* Shown) { Shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click(); });
+        QCOMPARE(MessageBoxes(nullptr).InputBox("Please enter your name.", "Orbulon", "Player 1"), std::string());
+    }
+
+    // Only a game in play is worth the question: before the first game and after the last
+    // move of one, File, Exit closes the window at once.
+    void ExitAsksOnlyDuringAGame()
+    {
+        for (const bool Played : {false, true}) {
+            Start();
+            if (Played)
+                PlayToTheEnd();
+            const std::size_t Boxes = Player.Said.size();
+            Window->FileMenuItem[3]->trigger();
+            QVERIFY2(!Window->isVisible() && Player.Said.size() == Boxes, Played ? "after a game" : "before any game");
+        }
     }
 
     // The end-of-game boxes open over the board: a click meant for a ball that lands on one in

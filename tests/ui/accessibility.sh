@@ -11,7 +11,7 @@ program=$(readlink -f "$1")
 players=$(cd "$(dirname "$0")/../e2e" && pwd)
 source "$players/session.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
-need dbus-launch "$launcher"
+need dbus-launch dbus-send "$launcher"
 # The Debian package installs the bindings for the system's own Python, which another
 # python3 earlier on the path may not see.
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
@@ -22,7 +22,12 @@ start_xvfb
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
 bus_pid=$!
-sleep 1
+# The game finds the accessibility bus through its launcher's name on the session bus.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
+    sleep 0.05
+done
 # Without a score table, so that any score is a high one and the build's own is left alone.
 copy_game "$program" $media_files
 start_game "$game/orbulon" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -66,16 +66,16 @@ QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, q
         Kept& Known = Files[static_cast<std::size_t>(Code * 4 + Rendering)];
         if (Known.File.empty())
             Known.File = Folder / ScaledFile(BitmapFile(Code), Rendering);
-        const auto Identity = IdentityOf(Known.File);
+        const auto Identity = Identify(Known.File);
         if (!Identity)
             continue;
         if (!(Known.Identity == *Identity) || !Known.Settled) {
             // File times tick coarsely: a file rewritten twice within one tick keeps the
             // same times. Only a file whose last change is a second old is trusted to show
             // its next change in them; a fresher one is decoded at every draw meanwhile.
-            const auto Now = std::chrono::system_clock::now().time_since_epoch();
+            const auto Moment = Now().time_since_epoch();
             const auto Changed = std::chrono::seconds(std::max(Identity->ChangedSeconds, Identity->ModifiedSeconds));
-            Known.Settled = Now - Changed > std::chrono::seconds(2);
+            Known.Settled = Moment - Changed > std::chrono::seconds(2);
             Known.Identity = *Identity;
             Known.Picture = ReadCellBitmap(Known.File);
             Known.Picture.setDevicePixelRatio(Rendering);

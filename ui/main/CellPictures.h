@@ -8,7 +8,10 @@
 #include <QPixmap>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 namespace orbulon {
 
@@ -29,6 +32,12 @@ public:
 
     // How many times a file has been decoded, for the tests of the sharing.
     int Decodes() const { return Decoded; }
+
+    // The clock and the look at a file that tell whether a decoded picture is still the
+    // file's. The tests put their own in place to stand a file's times still or move the
+    // clock on, rather than wait for the file system's times to tick.
+    std::function<std::chrono::system_clock::time_point()> Now = [] { return std::chrono::system_clock::now(); };
+    std::function<std::optional<FileIdentity>(const std::filesystem::path&)> Identify = IdentityOf;
 
 private:
     struct Kept {
