@@ -13,6 +13,7 @@
 #include "frmScores.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLayout>
 #include <QLineEdit>
@@ -297,6 +298,9 @@ void frmMain::PlayCue(SoundCue Cue) { (Cue == SoundCue::Click ? mmClick : mmClea
 int frmMain::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
                     int DefaultButton)
 {
+    // The move that ends a game shows on the board before its message: building a box takes
+    // many times longer than painting the cells the move changed, so they are painted first.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     return Boxes.MsgBox(Text, Title, Buttons, Icon, DefaultButton);
 }
 
