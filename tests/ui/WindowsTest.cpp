@@ -6,6 +6,7 @@
 #include "WindowTestSupport.h"
 
 #include "Scramble.h"
+#include "WindowZoom.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmScores.h"
@@ -29,16 +30,17 @@ int FramesShown(const frmMain& Window)
 
 // How many pixels of the board outside the balls are red where no frame of a highlighted
 // ball lies, or not red where one does: none means red shows exactly in the gaps around
-// the group, and nowhere at all when no group is framed.
+// the group, as wide as the gaps at every zoom, and nowhere at all when no group is framed.
 int MisplacedRed(const frmMain& Window)
 {
+    const int Gap = Window.Board->Zoom();
     QRegion Frames;
     for (int Index = 1; Index <= 132; ++Index)
         if (Window.HighlightShown(Index))
-            Frames += Window.picBall[Index]->geometry().adjusted(-1, -1, 1, 1);
+            Frames += Window.picBall[Index]->geometry().adjusted(-Gap, -Gap, Gap, Gap);
     const QImage Surface = Window.Board->grab().toImage();
     int Wrong = 0;
-    for (int y = 0; y < ScoreRect.Top; ++y)
+    for (int y = 0; y < ScoreRect.Top * Gap; ++y)
         for (int x = 0; x < Surface.width(); ++x)
             Wrong += !Window.Board->childAt(x, y) &&
                 (Surface.pixelColor(x, y) == QColor(255, 0, 0)) != Frames.contains(QPoint(x, y));
@@ -77,6 +79,7 @@ class WindowsTest : public QObject {
     SeededRandom Deal{20260401};
     RecordingPrompts Player;
     std::unique_ptr<frmMain> Window;
+    QTemporaryDir Config;
 
     // The main window on this test's media, shown; its boxes are Qt's own when RealBoxes.
     frmMain& Start(bool RealBoxes = false)
@@ -110,8 +113,13 @@ class WindowsTest : public QObject {
     }
 
 private slots:
-    // The tests close and reopen windows; the application must outlive them all.
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    // The tests close and reopen windows; the application must outlive them all. The zoom they
+    // choose is kept in a configuration folder of their own, never the player's.
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        qputenv("XDG_CONFIG_HOME", Config.path().toLocal8Bit());
+    }
     void init()
     {
         Media = std::make_unique<MediaCopy>();
@@ -119,10 +127,14 @@ private slots:
         Player = RecordingPrompts();
         Player.Answer = "Tester";
     }
-    void cleanup() { Window.reset(); }
+    void cleanup()
+    {
+        Window.reset();
+        SetWindowZoom(1);
+    }
 
     // With some pictures and sounds missing or damaged, so that the game must carry on without
-    // them, and at device pixel ratios from 1 to 3.
+    // them, at zoom 1 and 2, and at device pixel ratios from 1 to 3.
     void TheBoardIsDrawnAsDesigned()
     {
         for (const char* Name : {"BlueBall.bmp", "Orbulon.ico", "Click.wav"})
@@ -147,12 +159,15 @@ private slots:
         QTRY_VERIFY(FramesShown(Window) >= 2 && Window.mmClick.PlaysSounded() == FramesShown(Window));
 
         // Every other cell framed, so that no frame adjoins another and each of its edges shows alone:
-        // the outline and every frame edge are one width, and a click anywhere on a framed ball's
-        // picture, up to the device pixel that straddles its edge, reaches the ball, which no frame covers.
+        // the outline and every frame edge are one designed pixel wide, in whole device pixels, and a
+        // click anywhere on a framed ball's picture, up to the device pixel that straddles its edge,
+        // reaches the ball, which no frame covers.
         for (int Cell = 1; Cell <= 132; ++Cell)
             Window.Board->SetFrame(Cell, Cell % 2 == 1);
         const std::vector<QPoint> Directions{{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-        for (const qreal Ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        for (const auto& [Zoom, Ratio] : std::vector<std::pair<int, qreal>>{
+                 {1, 1.0}, {1, 1.25}, {1, 1.5}, {1, 2.0}, {1, 3.0}, {2, 1.0}, {2, 1.5}, {3, 1.0}}) {
+            Window.ZoomTo(Zoom);
             QImage Board((QSizeF(Window.Board->size()) * Ratio).toSize(), QImage::Format_RGB32);
             Board.setDevicePixelRatio(Ratio);
             Window.Board->render(&Board);
@@ -166,22 +181,23 @@ private slots:
             };
             QSet<qsizetype> Widths;
             for (const QPoint& Step : Directions)
-                Widths.insert(Runs(QRectF(ToQRect(Shape1Rect)).center(), Step, Shape1Outline).back().size());
+                Widths.insert(Runs(QRectF(ToQRect(Shape1Rect)).center() * Zoom, Step, Shape1Outline).back().size());
             for (int Cell = 1; Cell <= 132; Cell += 2) {
                 const QRectF Ball = Window.picBall[Cell]->geometry();
                 for (const QPoint& Step : Directions)
-                    Widths.insert(Runs(Ball.center() + Step * 9, Step, HighlightOutline).front().size());
+                    Widths.insert(Runs(Ball.center() + Step * 9 * Zoom, Step, HighlightOutline).front().size());
                 const QRect Drawn((Ball.topLeft() * Ratio).toPoint() + QPoint(1, 1),
                                   (Ball.bottomRight() * Ratio).toPoint() - QPoint(2, 2));
                 for (const QPoint& Pixel : {Drawn.topLeft(), Drawn.bottomRight(), Drawn.center()})
                     QVERIFY(Window.Board->childAt((QPointF(Pixel) / Ratio).toPoint()) == Window.picBall[Cell] &&
                             Board.pixelColor(Pixel) != ToQColor(HighlightOutline));
             }
-            QVERIFY(Widths.size() == 1 && !Widths.contains(0));
+            QCOMPARE(Widths, QSet<qsizetype>{qsizetype(Zoom * Ratio)});
         }
+        QVERIFY(Window.Board->size() == QSize(771, 1044) && Window.picBall[132]->geometry() == QRect(672, 66, 60, 60));
     }
 
-    // A dark palette, then the same with a larger font, then the palette and font the test found:
+    // A dark palette, then the same with a larger font at zoom 2, then the palette and font the test found:
     // no button or label clipped, the texts in the palette's colours, the separator etched in its
     // shadow and light, a long name cut short with an ellipsis and whole in its tool tip.
     void AboutAndScoresSuitThePlayersPaletteAndFont()
@@ -193,13 +209,15 @@ private slots:
         Player.Answer = std::string(40, 'W');
         HighScoreRecord(Media->Folders().Program, Media->Folders().User).RecordHighScore(17292, *Player.Answer, Player);
         FakeSystem System;
-        for (const auto& [Palette, FontScale] : {std::pair{Night, 1.0}, {Night, 1.25}, {Day, 1.0}}) {
+        for (const auto& [Palette, FontScale, Zoom] : {std::tuple{Night, 1.0, 1}, {Night, 1.25, 2}, {Day, 1.0, 1}}) {
             QApplication::setPalette(Palette);
             QFont Scaled = Font;
             Scaled.setPointSizeF(Font.pointSizeF() * FontScale);
             QApplication::setFont(Scaled);
+            SetWindowZoom(Zoom);
             frmAbout About(Media->Folders(), System, &Player);
             frmScores Scores(Media->Folders());
+            QVERIFY(About.width() >= 382 * Zoom && Scores.width() >= 400 * Zoom);
             for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Scores}) {
                 for (const QPushButton* Button : Window->findChildren<QPushButton*>())
                     QVERIFY(Button->sizeHint().boundedTo(Button->size()) == Button->sizeHint());
@@ -219,6 +237,7 @@ private slots:
                 std::views::transform([&Shown](int y) { return Shown.pixel(100, y); });
             QVERIFY(std::ranges::count(Column, QApplication::palette().color(QPalette::Mid).rgb()) > 0 &&
                     std::ranges::count(Column, QApplication::palette().color(QPalette::Light).rgb()) > 0);
+            SetWindowZoom(1);
         }
     }
 
@@ -266,6 +285,40 @@ private slots:
             Window->picBall[Step == 1 ? Outside : Cell]->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Key);
             QCOMPARE(Seen(), ByMouse[Step++]);
+        }
+    }
+
+    // Ctrl+= and Ctrl++ zoom in a step, up to four times the designed size, Ctrl+- out and Ctrl+0
+    // back, each choice kept for the next game. At every zoom the cells show the densest rendering
+    // there is, a group's frames fill exactly the gaps, a click at a cell's zoomed place on the
+    // window reaches it and a screen reader finds the cell where it is drawn.
+    void TheZoomKeysGrowTheGameAndAreKept()
+    {
+        for (int Colour = 0; Colour <= 5; ++Colour)
+            Media->Write(ScaledFile(BitmapFile(Colour), 2),
+                         QByteArray::fromStdString(
+                             ReadBytes(std::filesystem::path(ORBULON_MEDIA_DIR) / ScaledFile(BitmapFile(Colour), 2))));
+        Start().FileMenuItem[1]->trigger();
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+        const int Cell = CellWithPartner(Window->Game().BallColour);
+        const std::vector<std::pair<QKeyCombination, int>> Keys{
+            {Qt::CTRL | Qt::Key_Equal, 2}, {Qt::CTRL | Qt::Key_Plus, 3},  {Qt::CTRL | Qt::Key_Plus, 4},
+            {Qt::CTRL | Qt::Key_Plus, 4},  {Qt::CTRL | Qt::Key_Minus, 3}, {Qt::CTRL | Qt::Key_0, 1}};
+        for (const auto& [Key, Zoom] : Keys) {
+            QTest::keyClick(Window.get(), Key.key(), Key.keyboardModifiers());
+            QCOMPARE(StoredZoom(), Zoom);
+            QCOMPARE(Window->Board->size(), QSize(257, 348) * Zoom);
+            QCOMPARE(Window->picBall[Cell]->Picture().devicePixelRatio(), std::min(Zoom, 2));
+
+            const QRect Designed = ToQRect(CellRect(Cell));
+            QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {},
+                              Window->Board->mapTo(Window.get(), Designed.center() * Zoom));
+            QVERIFY(Window->HighlightShown(Cell) && FramesShown(*Window) >= 2);
+            QCOMPARE(MisplacedRed(*Window), 0);
+            QCOMPARE(QAccessible::queryAccessibleInterface(Window->picBall[Cell])->rect(),
+                     QRect(Window->Board->mapToGlobal(Designed.topLeft() * Zoom), Designed.size() * Zoom));
+            Window->Game().ResetHighlight();
         }
     }
 
@@ -389,14 +442,15 @@ private slots:
             }
     }
 
-    // Where its file is there, a dense screen gets the 2x or 3x rendering, drawn in the designed 20 x 20.
+    // A dense screen or zoom gets the densest rendering there is up to its own, drawn in the designed 20 x 20.
     void ADenseScreenGetsTheSharperRendering()
     {
         const std::filesystem::path Folder = Media->Folders().Program;
         const std::string Dense = ScaledFile(BitmapFile(3), 2);
         std::filesystem::copy_file(std::filesystem::path(ORBULON_MEDIA_DIR) / Dense, Folder / Dense);
         CellPictures Pictures;
-        for (const auto& [Ratio, Pixels] : std::vector<std::pair<qreal, int>>{{1, 20}, {1.5, 40}, {2, 40}, {3, 20}})
+        for (const auto& [Ratio, Pixels] :
+             std::vector<std::pair<qreal, int>>{{1, 20}, {1.5, 40}, {2, 40}, {3, 40}, {8, 40}})
             QVERIFY(Pictures.Picture(Folder, 3, Ratio).width() == Pixels &&
                     Pictures.Picture(Folder, 3, Ratio).deviceIndependentSize() == QSizeF(20, 20));
     }

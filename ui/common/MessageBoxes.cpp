@@ -2,6 +2,8 @@
 // The game's modal message and input boxes, as Qt shows them.
 #include "MessageBoxes.h"
 
+#include "WindowZoom.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace orbulon {
 
@@ -68,6 +71,11 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
     Box.setTextFormat(Qt::PlainText);  // a player's name or a census is never markup
     Box.setText(ShowLineBreaks(PlayerText(Text)));
     Box.setIcon(Icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
+    // The texts grow with the zoom through the application's font; the icon is grown with them.
+    if (const int Zoom = WindowZoom(); Icon == MsgIcon::Question && Zoom > 1) {
+        const int Side = Box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &Box) * Zoom;
+        Box.setIconPixmap(Box.style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &Box).pixmap(Side));
+    }
     if (Owner)
         Box.setWindowIcon(Owner->windowIcon());
 

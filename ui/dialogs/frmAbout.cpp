@@ -4,6 +4,7 @@
 
 #include "GameFiles.h"
 #include "GameInfo.h"
+#include "WindowZoom.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -18,6 +19,8 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
     : QDialog(Owner,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                   Qt::WindowCloseButtonHint),
+      Z(WindowZoom()),
+      SeparatorTop(163 * Z),
       Launcher(Launcher),
       Ui(Ui ? *Ui : OwnBoxes)
 {
@@ -25,50 +28,56 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
     const QIcon Icon = GameIcon(Folders.Program);
     setWindowIcon(Icon);
     setModal(true);
-    setFixedSize(382, 237);
+    setFixedSize(382 * Z, 237 * Z);
 
     // OK comes first so that it holds the focus when the window opens.
     cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setGeometry(283, 175, 84, 23);
+    cmdOK->setGeometry(283 * Z, 175 * Z, 84 * Z, 23 * Z);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     cmdSysInfo = new QPushButton(tr("&System Info..."), this);
-    cmdSysInfo->setGeometry(284, 205, 83, 23);
+    cmdSysInfo->setGeometry(284 * Z, 205 * Z, 83 * Z, 23 * Z);
     cmdSysInfo->setAutoDefault(false);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
-    // The ball the board shows, read from its picture; the window's icon stands in for it.
+    // The ball the board shows, read from its picture at the zoom's own density; the window's
+    // icon stands in for it.
     picIcon = new QLabel(this);
-    QPixmap Ball(ToQString(Folders.Program / BitmapFile(5)));
+    QPixmap Ball;
+    for (int Scale = std::min(Z, 4); Scale >= 1 && Ball.isNull(); --Scale) {
+        Ball.load(ToQString(Folders.Program / ScaledFile(BitmapFile(5), Scale)));
+        Ball.setDevicePixelRatio(Scale / double(Z));
+    }
     if (Ball.isNull())
-        Ball = Icon.pixmap(32, 32);
+        Ball = Icon.pixmap(32 * Z, 32 * Z);
     picIcon->setPixmap(Ball);
-    picIcon->setGeometry(16, 16, Ball.width(), Ball.height());
+    picIcon->setScaledContents(true);
+    picIcon->setGeometry(QRect(QPoint(16, 16) * Z, Ball.deviceIndependentSize().toSize()));
 
     lblTitle = new QLabel(ToQString(GameTitle), this);
     QFont TitleFont = lblTitle->font();
     TitleFont.setPointSizeF(TitleFont.pointSizeF() * 1.6);
     TitleFont.setBold(true);
     lblTitle->setFont(TitleFont);
-    lblTitle->setGeometry(70, 16, 259, 32);
+    lblTitle->setGeometry(70 * Z, 16 * Z, 259 * Z, 32 * Z);
 
-    lblVersion =
-        new QLabel(tr("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
-    lblVersion->setGeometry(70, 52, 259, std::max(15, lblVersion->sizeHint().height()));
+    lblVersion = new QLabel(
+        tr("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
+    lblVersion->setGeometry(70 * Z, 52 * Z, 259 * Z, std::max(15 * Z, lblVersion->sizeHint().height()));
 
     lblDescription = new QLabel(tr("A puzzle of coloured balls: clear the joined groups of one colour, and the "
                                    "bigger the group, the more it scores."),
                                 this);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDescription->setGeometry(70, 75, 259, 78);
+    lblDescription->setGeometry(70 * Z, 75 * Z, 259 * Z, 78 * Z);
 
     lblDisclaimer =
         new QLabel(tr("(c) 2026 The Orbulon developers") + QLatin1Char('\n') + ToQString(GameHomePage), this);
     lblDisclaimer->setTextFormat(Qt::PlainText);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisclaimer->setGeometry(17, 175, 258, 55);
+    lblDisclaimer->setGeometry(17 * Z, 175 * Z, 258 * Z, 55 * Z);
 
     FitTexts();
     cmdOK->setFocus();
@@ -91,24 +100,24 @@ void frmAbout::FitTexts()
     Grow(lblDescription, {0, lblDescription->heightForWidth(lblDescription->width())});
 
     // The upper part: title, version and description one under the other.
-    lblVersion->move(lblVersion->x(), std::max(lblVersion->y(), lblTitle->geometry().bottom() + 5));
-    lblDescription->move(lblDescription->x(), std::max(lblDescription->y(), lblVersion->geometry().bottom() + 8));
-    SeparatorTop = std::max(SeparatorTop, lblDescription->geometry().bottom() + 10);
+    lblVersion->move(lblVersion->x(), std::max(lblVersion->y(), lblTitle->geometry().bottom() + 5 * Z));
+    lblDescription->move(lblDescription->x(), std::max(lblDescription->y(), lblVersion->geometry().bottom() + 8 * Z));
+    SeparatorTop = std::max(SeparatorTop, lblDescription->geometry().bottom() + 10 * Z);
 
     // The lower part, below the separator: the disclaimer beside the buttons, stacked at the right.
-    const int LowerTop = SeparatorTop + 12;
-    const int Right = std::max({cmdOK->geometry().right(), cmdSysInfo->geometry().right(),
-                                lblDisclaimer->geometry().right() + 8 + std::max(cmdOK->width(), cmdSysInfo->width())});
+    const int LowerTop = SeparatorTop + 12 * Z;
     const int ButtonWidth = std::max(cmdOK->width(), cmdSysInfo->width());
+    const int Right = std::max({cmdOK->geometry().right(), cmdSysInfo->geometry().right(),
+                                lblDisclaimer->geometry().right() + 8 * Z + ButtonWidth});
     cmdOK->setGeometry(Right + 1 - cmdOK->width(), LowerTop, cmdOK->width(), cmdOK->height());
-    cmdSysInfo->setGeometry(Right + 1 - cmdSysInfo->width(), cmdOK->geometry().bottom() + 8, cmdSysInfo->width(),
+    cmdSysInfo->setGeometry(Right + 1 - cmdSysInfo->width(), cmdOK->geometry().bottom() + 8 * Z, cmdSysInfo->width(),
                             cmdSysInfo->height());
     lblDisclaimer->move(lblDisclaimer->x(), LowerTop);
-    lblDisclaimer->resize(std::min(lblDisclaimer->width(), Right - ButtonWidth - 8 - lblDisclaimer->x()),
+    lblDisclaimer->resize(std::min(lblDisclaimer->width(), Right - ButtonWidth - 8 * Z - lblDisclaimer->x()),
                           lblDisclaimer->height());
 
     const QRect Used = childrenRect();
-    setFixedSize(std::max(width(), Used.right() + 16), std::max(height(), Used.bottom() + 10));
+    setFixedSize(std::max(width(), Used.right() + 16 * Z), std::max(height(), Used.bottom() + 10 * Z));
 }
 
 void frmAbout::StartSysInfo() { orbulon::StartSysInfo(Launcher, Ui); }
@@ -119,9 +128,10 @@ void frmAbout::paintEvent(QPaintEvent* Event)
     // The etched separator: a shadow line with a highlight beneath, in the palette's own
     // shades so that it stays etched under a dark colour scheme too.
     QPainter Painter(this);
-    const int Right = width() - 6;
-    Painter.fillRect(QRect(QPoint(6, SeparatorTop), QPoint(Right, SeparatorTop)), palette().color(QPalette::Mid));
-    Painter.fillRect(QRect(QPoint(7, SeparatorTop + 1), QPoint(Right, SeparatorTop + 2)),
+    const int Right = width() - 6 * Z;
+    Painter.fillRect(QRect(QPoint(6 * Z, SeparatorTop), QPoint(Right, SeparatorTop + Z - 1)),
+                     palette().color(QPalette::Mid));
+    Painter.fillRect(QRect(QPoint(7 * Z, SeparatorTop + Z), QPoint(Right, SeparatorTop + 3 * Z - 1)),
                      palette().color(QPalette::Light));
 }
 

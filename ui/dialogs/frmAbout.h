@@ -37,7 +37,8 @@ protected:
 private:
     void FitTexts();
 
-    int SeparatorTop = 163;  // moves down only when larger fonts need the room
+    const int Z;  // the zoom the window is laid out at: every designed pixel is Z of its own
+    int SeparatorTop;  // moves down only when larger fonts need the room
     ProgramLauncher& Launcher;
     MessageBoxes OwnBoxes{this};
     MessageBox& Ui;

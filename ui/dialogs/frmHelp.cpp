@@ -2,6 +2,8 @@
 // The how-to-play window: the rules in ten lines.
 #include "frmHelp.h"
 
+#include "WindowZoom.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,13 +48,15 @@ frmHelp::frmHelp(const GameFolders& Folders, QWidget* Owner)
 
     // The lines are laid out as written; where the desktop's font is wider than the
     // one the window was drawn for, the label and the window grow so no line is cut.
+    // Every designed place and size is taken Zoom times, as the main window is.
+    const int Z = WindowZoom();
     const QSize Text = lblHelp->sizeHint();
-    const int LabelWidth = std::max(369, Text.width());
-    const int LabelHeight = std::max(145, Text.height());
-    lblHelp->setGeometry(16, 48, LabelWidth, LabelHeight);
-    const int Width = LabelWidth + 33;
-    OKButton->setGeometry(Width - 98, 16, 81, 25);
-    setFixedSize(Width, std::max(211, 48 + LabelHeight + 18));
+    const int LabelWidth = std::max(369 * Z, Text.width());
+    const int LabelHeight = std::max(145 * Z, Text.height());
+    lblHelp->setGeometry(16 * Z, 48 * Z, LabelWidth, LabelHeight);
+    const int Width = LabelWidth + 33 * Z;
+    OKButton->setGeometry(Width - 98 * Z, 16 * Z, 81 * Z, 25 * Z);
+    setFixedSize(Width, std::max(211 * Z, (48 + 18) * Z + LabelHeight));
     OKButton->setFocus();
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -3,6 +3,7 @@
 #include "frmScores.h"
 
 #include "HighScoreRecord.h"
+#include "WindowZoom.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,28 +20,30 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
     setWindowTitle(WindowTitle(tr("Scores.")));
     setWindowIcon(GameIcon(Folders.Program));
     setModal(true);
-    resize(400, 211);
+    // Every designed place and size is taken Zoom times, as the main window is.
+    const int Z = WindowZoom();
+    resize(400 * Z, 211 * Z);
 
     QFont Heavy(QStringLiteral("Times New Roman"));
-    Heavy.setPointSizeF(14.25);
+    Heavy.setPointSizeF(14.25 * Z);
     Heavy.setWeight(QFont::Bold);
     Heavy.setItalic(false);
 
     cmdOK = new QPushButton(tr("OK"), this);
     // The designed size, or the caption's own where a larger font needs more.
     const QSize Needed = cmdOK->sizeHint();
-    cmdOK->setGeometry(385 - std::max(81, Needed.width()), 24, std::max(81, Needed.width()),
-                       std::max(25, Needed.height()));
+    const int Width = std::max(81 * Z, Needed.width());
+    cmdOK->setGeometry(385 * Z - Width, 24 * Z, Width, std::max(25 * Z, Needed.height()));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     HighScoreRecord Table(Folders.Program, Folders.User);
     Table.LoadHighScores();
 
     for (int Rank = 1; Rank <= 5; ++Rank) {
-        const int Top = 24 + 32 * (Rank - 1);
+        const int Top = (24 + 32 * (Rank - 1)) * Z;
         lblScore[Rank] = new QLabel(this);
         lblScore[Rank]->setFont(Heavy);
-        lblScore[Rank]->setGeometry(24, Top, 79, 22);
+        lblScore[Rank]->setGeometry(24 * Z, Top, 79 * Z, 22 * Z);
         lblScore[Rank]->setText(QString::number(Table.HighScores[Rank]));
 
         // A name longer than its column ends in "…" there and can be read whole in its tool tip.
@@ -48,7 +51,7 @@ frmScores::frmScores(const GameFolders& Folders, QWidget* Owner)
         lblName[Rank] = new QLabel(this);
         lblName[Rank]->setFont(Heavy);
         lblName[Rank]->setTextFormat(Qt::PlainText);
-        lblName[Rank]->setGeometry(120, Top, 176, 22);
+        lblName[Rank]->setGeometry(120 * Z, Top, 176 * Z, 22 * Z);
         const QString Shown = lblName[Rank]->fontMetrics().elidedText(Name, Qt::ElideRight, lblName[Rank]->width());
         lblName[Rank]->setText(Shown);
         if (Shown != Name)

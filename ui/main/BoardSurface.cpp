@@ -4,6 +4,7 @@
 
 #include "CellPictures.h"
 #include "GameWindows.h"
+#include "WindowZoom.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,7 +18,7 @@ namespace orbulon {
 
 namespace {
 
-// An outline one pixel wide along the inside edge of Area, drawn in whole device pixels:
+// An outline one designed pixel wide along the inside edge of Area, drawn in whole device pixels:
 // at a fractional scale a line of one scaled pixel would round to one device pixel on
 // some edges and two on others, so every edge gets the same whole number of device
 // pixels, laid just outside the rounded inner rectangle that the cell covers.
@@ -32,7 +33,8 @@ void DrawOutline(QPainter& Painter, const QRect& Area, const QColor& Colour)
     const QRect Outer = Inner.adjusted(-Line, -Line, Line, Line);
 
     Painter.save();
-    Painter.setWorldTransform(ToDevice.inverted());
+    Painter.resetTransform();  // the zoom's scale too: what follows is in device pixels
+    Painter.setWorldTransform(Painter.deviceTransform().inverted());
     Painter.fillRect(Outer.left(), Outer.top(), Outer.width(), Line, Colour);
     Painter.fillRect(Outer.left(), Inner.bottom() + 1, Outer.width(), Line, Colour);
     Painter.fillRect(Outer.left(), Inner.top(), Line, Inner.height(), Colour);
@@ -68,7 +70,7 @@ BallPicture::BallPicture(int Index, BoardSurface* Parent) : QWidget(Parent), Sur
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(ToQRect(CellRect(Index)));
+    setGeometry(Zoomed(CellRect(Index), Parent->Zoom()));
 }
 
 void BallPicture::SetPicture(const QPixmap& Picture)
@@ -80,18 +82,22 @@ void BallPicture::SetPicture(const QPixmap& Picture)
 void BallPicture::paintEvent(QPaintEvent*)
 {
     QPainter Painter(this);
+    // The cell is painted in its designed pixels, each Zoom pixels of the window.
+    const int Zoom = Surface.Zoom();
+    Painter.scale(Zoom, Zoom);
+    const QRect Cell(0, 0, CellSize, CellSize);
     // A picture smaller than the cell leaves the blank cell's grey around it.
     const QSizeF Size = Shown.deviceIndependentSize();
-    if (Size.width() < width() || Size.height() < height())
-        Painter.fillRect(rect(), ToQColor(BoardBackground));
+    if (Size.width() < CellSize || Size.height() < CellSize)
+        Painter.fillRect(Cell, ToQColor(BoardBackground));
     // A rendering denser than the screen (the 2x one on a screen of 1.5) is drawn smaller
-    // smoothly rather than by dropping pixels.
-    if (Shown.devicePixelRatio() != devicePixelRatioF())
+    // smoothly rather than by dropping pixels, and one less dense larger without steps.
+    if (Shown.devicePixelRatio() != Zoom * devicePixelRatioF())
         Painter.setRenderHint(QPainter::SmoothPixmapTransform);
     Painter.drawPixmap(0, 0, Shown);
 
     if (Surface.KeyboardInUse && hasFocus())
-        DrawFocusMark(Painter, rect());
+        DrawFocusMark(Painter, Cell);
 }
 
 bool BallPicture::Framed() const { return Surface.FrameShown(Index); }
@@ -156,10 +162,20 @@ void BallPicture::focusOutEvent(QFocusEvent* Event)
     QWidget::focusOutEvent(Event);
 }
 
-BoardSurface::BoardSurface(QWidget* Parent) : QWidget(Parent)
+BoardSurface::BoardSurface(int Zoom, QWidget* Parent) : QWidget(Parent), Scale(Zoom)
 {
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(ClientWidth * Zoom, ClientHeight * Zoom);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardSurface::SetZoom(int Zoom)
+{
+    Scale = Zoom;
+    setFixedSize(ClientWidth * Zoom, ClientHeight * Zoom);
+    for (QObject* Child : children())
+        if (auto* Cell = qobject_cast<BallPicture*>(Child))
+            Cell->setGeometry(Zoomed(CellRect(Cell->CellIndex()), Zoom));
+    update();
 }
 
 void BoardSurface::SetFrame(int Index, bool Shown)
@@ -168,13 +184,14 @@ void BoardSurface::SetFrame(int Index, bool Shown)
     if (Frame == Shown)
         return;
     Frame = Shown;
-    update(ToQRect(FrameRect(Index)));
+    update(Zoomed(FrameRect(Index), Scale));
 }
 
 void BoardSurface::paintEvent(QPaintEvent* Event)
 {
     QPainter Painter(this);
     Painter.fillRect(Event->rect(), ToQColor(BoardBackground));
+    Painter.scale(Scale, Scale);
     // The board's outline is not filled: the gaps between the balls show the window.
     DrawOutline(Painter, ToQRect(Shape1Rect), ToQColor(Shape1Outline));
     for (int Index = 1; Index <= Cells; ++Index)

@@ -54,7 +54,12 @@ private:
 class BoardSurface : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardSurface(QWidget* Parent = nullptr);
+    explicit BoardSurface(int Zoom = 1, QWidget* Parent = nullptr);
+
+    // Lays the surface and its cells out at Zoom times the designed size; the frames and the
+    // outline are drawn in designed pixels, each Zoom pixels of the window wide.
+    void SetZoom(int Zoom);
+    int Zoom() const { return Scale; }
 
     void SetFrame(int Index, bool Shown);
     bool FrameShown(int Index) const { return Frames[static_cast<std::size_t>(Index)]; }
@@ -68,6 +73,7 @@ protected:
 
 private:
     std::array<bool, Cells + 1> Frames{};  // element 0 is never used
+    int Scale = 1;
 };
 
 }  // namespace orbulon

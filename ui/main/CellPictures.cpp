@@ -8,8 +8,10 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 
 namespace orbulon {
 
@@ -50,8 +52,9 @@ QPixmap ReadCellBitmap(const std::filesystem::path& File)
 int CellPictures::RenderingScale(qreal DevicePixelRatio)
 {
     // Between 1 and 2 the 2x rendering, drawn smoothly smaller, is sharper than the
-    // designed picture drawn larger; from just above 2 the 3x one likewise.
-    return DevicePixelRatio <= 1.0 ? 1 : DevicePixelRatio <= 2.0 ? 2 : 3;
+    // designed picture drawn larger; from just above 2 the 3x one likewise, and so on up to
+    // the densest rendering there is, which is drawn smoothly larger beyond it.
+    return std::clamp(static_cast<int>(std::ceil(DevicePixelRatio - 0.001)), 1, MaxRendering);
 }
 
 QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, qreal DevicePixelRatio)
@@ -62,8 +65,9 @@ QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, q
     }
     const int Scale = RenderingScale(DevicePixelRatio);
     const int Code = Colour >= 1 && Colour <= 5 ? Colour : 0;
-    for (int Rendering = Scale; Rendering >= 1; Rendering = Rendering > 1 ? 1 : 0) {
-        Kept& Known = Files[static_cast<std::size_t>(Code * 4 + Rendering)];
+    // Without the rendering the screen wants, the densest one below it.
+    for (int Rendering = Scale; Rendering >= 1; --Rendering) {
+        Kept& Known = Files[static_cast<std::size_t>(Code * Renderings + Rendering - 1)];
         if (Known.File.empty())
             Known.File = Folder / ScaledFile(BitmapFile(Code), Rendering);
         const auto Identity = Identify(Known.File);
@@ -86,7 +90,7 @@ QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, q
     }
     ReportUnusable(Folder / BitmapFile(Code),
                    Code == 0 ? "the board's grey is drawn instead" : "a plain ball is drawn instead");
-    QPixmap& StandIn = StandIns[static_cast<std::size_t>(Code * 4 + Scale)];
+    QPixmap& StandIn = StandIns[static_cast<std::size_t>(Code * Renderings + Scale - 1)];
     if (StandIn.isNull())
         StandIn = DrawnCellPicture(Code, Scale);
     return StandIn;

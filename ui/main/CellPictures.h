@@ -21,13 +21,16 @@ namespace orbulon {
 // last time; the decoded picture is shared by every cell of that colour.
 class CellPictures {
 public:
-    // The picture of a colour code for a cell drawn at DevicePixelRatio: the 2x or 3x
-    // rendering where the screen is that dense and the file exists, else the designed
-    // 20 x 20 file, else a drawn stand-in (the blank cell, or a plain ball of that colour).
-    // It is always drawn in 20 x 20 of the window's own pixels.
+    // The picture of a colour code for a cell drawn at DevicePixelRatio screen pixels to the
+    // designed pixel (the zoom times the screen's own ratio): the 2x, 3x or 4x rendering
+    // where the cell is that dense and the file exists, else the densest one below it, else
+    // the designed 20 x 20 file, else a drawn stand-in (the blank cell, or a plain ball of
+    // that colour). It always covers the cell's 20 x 20 designed pixels.
     QPixmap Picture(const std::filesystem::path& Folder, int Colour, qreal DevicePixelRatio = 1.0);
 
-    // The rendering chosen for a screen of DevicePixelRatio: 1, 2 or 3.
+    // The densest rendering the game looks for, and the one chosen for a cell of
+    // DevicePixelRatio: 1 to 4.
+    static constexpr int MaxRendering = 4;
     static int RenderingScale(qreal DevicePixelRatio);
 
     // How many times a file has been decoded, for the tests of the sharing.
@@ -47,8 +50,9 @@ private:
         bool Settled = false;  // the file's times will tell its next change
     };
     std::filesystem::path Folder;  // the folder the kept pictures come from
-    std::array<Kept, (ColourCount + 1) * 4> Files;  // by colour code and rendering scale
-    std::array<QPixmap, (ColourCount + 1) * 4> StandIns;
+    static constexpr int Renderings = MaxRendering;
+    std::array<Kept, (ColourCount + 1) * Renderings> Files;  // by colour code and rendering scale
+    std::array<QPixmap, (ColourCount + 1) * Renderings> StandIns;
     int Decoded = 0;
 };
 

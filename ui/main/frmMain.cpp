@@ -8,15 +8,18 @@
 #include "GameFiles.h"
 #include "GameInfo.h"
 #include "MediaFile.h"
+#include "WindowZoom.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmScores.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -58,10 +61,12 @@ QFont ScoreFont(QFont Face, const QLineEdit& Box)
     constexpr int Probe = 64;
     Face.setPixelSize(Probe);
     const double Scale = std::min(double(Width) / Widest(), double(Height) / std::max(1, QFontMetrics(Face).height()));
-    int Pixels = std::clamp(static_cast<int>(Probe * Scale), 9, Probe);
+    // A zoomed box holds a face larger than the probe; none is ever taller than the box.
+    const int Largest = std::max(Probe, Height);
+    int Pixels = std::clamp(static_cast<int>(Probe * Scale), 9, Largest);
     while (Pixels > 9 && !Fits(Pixels))
         --Pixels;
-    while (Pixels < Probe && Fits(Pixels + 1))
+    while (Pixels < Largest && Fits(Pixels + 1))
         ++Pixels;
     Face.setPixelSize(Pixels);
     WidenBlanks(Face);
@@ -113,7 +118,7 @@ void frmMain::LayOut()
     setWindowIcon(GameIcon(Folders.Program));
 
     InstallBoardAccessibility();
-    Board = new BoardSurface(this);
+    Board = new BoardSurface(WindowZoom(), this);
     setCentralWidget(Board);
 
     QWidget* Previous = nullptr;
@@ -126,7 +131,7 @@ void frmMain::LayOut()
     }
 
     txtScore = new QLineEdit(Board);
-    txtScore->setGeometry(ToQRect(ScoreRect));
+    txtScore->setGeometry(Zoomed(ScoreRect, Board->Zoom()));
     QPalette Readout = txtScore->palette();
     Readout.setColor(QPalette::Base, ToQColor(ScoreBackground));
     Readout.setColor(QPalette::Text, ToQColor(ScoreText));
@@ -137,6 +142,37 @@ void frmMain::LayOut()
     setTabOrder(Previous, txtScore);
 
     connect(&tmrScroll, &QTimer::timeout, this, &frmMain::tmrScroll_Timer);
+
+    // The zoom keys are the window's own, not menu items: the menus stay as designed.
+    const auto ZoomKeys = [this](std::initializer_list<QKeyCombination> Keys, auto Step) {
+        for (const QKeyCombination Key : Keys)
+            connect(new QShortcut(QKeySequence(Key), this), &QShortcut::activated, this, [this, Step] {
+                ZoomTo(Step(Board->Zoom()));
+                StoreZoom(Board->Zoom());
+            });
+    };
+    ZoomKeys({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [](int Zoom) { return Zoom + 1; });
+    ZoomKeys({Qt::CTRL | Qt::Key_Minus}, [](int Zoom) { return Zoom - 1; });
+    ZoomKeys({Qt::CTRL | Qt::Key_0}, [](int) { return MinZoom; });
+}
+
+void frmMain::ZoomTo(int Zoom)
+{
+    Zoom = std::clamp(Zoom, MinZoom, MaxZoom);
+    if (Zoom == Board->Zoom())
+        return;
+    SetWindowZoom(Zoom);
+    Board->SetZoom(Zoom);
+    txtScore->setGeometry(Zoomed(ScoreRect, Zoom));
+    txtScore->setFont(ScoreFont(txtScore->font(), *txtScore));
+    // Each cell again from its file, in the rendering the new size wants.
+    for (int Index = 1; Index <= Cells; ++Index)
+        DrawCell(Index, picBall[Index]->ColourCodeShown());
+    // The window keeps its centre where the player left it.
+    const QPoint Centre = frameGeometry().center();
+    layout()->activate();
+    adjustSize();
+    move(pos() + Centre - frameGeometry().center());
 }
 
 void frmMain::BuildMenus()
@@ -252,7 +288,8 @@ void frmMain::GiveBoardFocus() { picBall[(Rows / 2) * Columns + Columns / 2 + 1]
 void frmMain::DrawCell(int Index, int Colour)
 {
     picBall[Index]->SetColourCode(Colour);
-    picBall[Index]->SetPicture(Pictures.Picture(Folders.Program, Colour, picBall[Index]->devicePixelRatioF()));
+    picBall[Index]->SetPicture(
+        Pictures.Picture(Folders.Program, Colour, Board->Zoom() * picBall[Index]->devicePixelRatioF()));
     CellNameChanged(picBall[Index]);
 }
 
@@ -300,6 +337,9 @@ void frmMain::PlayCue(SoundCue Cue) { (Cue == SoundCue::Click ? mmClick : mmClea
 int frmMain::MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons, MsgIcon Icon,
                     int DefaultButton)
 {
+    // The move that ends a game shows on the board before its message: building a box takes
+    // many times longer than painting the cells the move changed, so they are painted first.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     return Boxes.MsgBox(Text, Title, Buttons, Icon, DefaultButton);
 }
 

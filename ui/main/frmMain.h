@@ -53,6 +53,10 @@ public:
     std::array<QAction*, FileExit + 1> FileMenuItem{};
     std::array<QAction*, HelpAbout + 1> HelpMenuItem{};
 
+    // Lays the window out afresh at Zoom (clamped to 1 to 4) times its designed size, the
+    // program's other windows and boxes with it.
+    void ZoomTo(int Zoom);
+
     void picBall_Click(int Index);
     void FileMenuItem_Click(int Index);
     void HelpMenuItem_Click(int Index);
