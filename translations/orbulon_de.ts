@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Ein Puzzle aus bunten Kugeln in einem Fenster.
+
+Tasten: Strg++ oder Strg+= vergrößert um eine Stufe, Strg+- verkleinert, Strg+0 kehrt zur vorgesehenen Größe zurück; die damit gewählte Vergrößerung bleibt für das nächste Spiel erhalten.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Öffnet das Fenster &lt;N&gt;-mal so groß wie vorgesehen, N von 1 bis 4, nur für dieses Spiel.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Un rompecabezas de bolas de colores en una sola ventana.
+
+Teclas: Ctrl++ o Ctrl+= amplía un paso, Ctrl+- reduce, Ctrl+0 vuelve al tamaño previsto; el zoom elegido con ellas se conserva para la próxima partida.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Abre la ventana &lt;N&gt; veces su tamaño previsto, N de 1 a 4, solo para esta partida.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Un casse-tête de boules colorées dans une seule fenêtre.
+
+Touches&#x202f;: Ctrl++ ou Ctrl+= agrandit d’un cran, Ctrl+- réduit, Ctrl+0 revient à la taille prévue&#x202f;; le zoom ainsi choisi est gardé pour la partie suivante.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Ouvre la fenêtre &lt;N&gt; fois plus grande que prévu, N de 1 à 4, pour cette partie seulement.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

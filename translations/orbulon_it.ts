@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Un rompicapo di palline colorate in una sola finestra.
+
+Tasti: Ctrl++ o Ctrl+= ingrandisce di un passo, Ctrl+- rimpicciolisce, Ctrl+0 torna alla dimensione prevista; lo zoom scelto con essi viene mantenuto per la partita successiva.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Apre la finestra &lt;N&gt; volte la sua dimensione prevista, N da 1 a 4, solo per questa partita.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

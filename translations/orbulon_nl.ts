@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Een puzzel met gekleurde ballen in één venster.
+
+Toetsen: Ctrl++ of Ctrl+= zoomt een stap in, Ctrl+- zoomt uit, Ctrl+0 keert terug naar de ontworpen grootte; de zo gekozen zoom blijft bewaard voor het volgende spel.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Opent het venster &lt;N&gt; keer zo groot als ontworpen, N van 1 tot 4, alleen voor dit spel.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Łamigłówka z kolorowych kul w jednym oknie.
+
+Klawisze: Ctrl++ lub Ctrl+= powiększa o krok, Ctrl+- pomniejsza, Ctrl+0 przywraca zaprojektowany rozmiar; wybrane nimi powiększenie zostaje zachowane na następną grę.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Otwiera okno &lt;N&gt; razy większe od zaprojektowanego, N od 1 do 4, tylko w tej grze.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Um quebra-cabeça de bolas coloridas em uma só janela.
+
+Teclas: Ctrl++ ou Ctrl+= amplia um passo, Ctrl+- reduz, Ctrl+0 volta ao tamanho previsto; o zoom escolhido com elas é mantido para o próximo jogo.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Abre a janela &lt;N&gt; vezes o seu tamanho previsto, N de 1 a 4, somente neste jogo.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>

@@ -72,6 +72,21 @@
     </message>
 </context>
 <context>
+    <name>orbulon::Program</name>
+    <message>
+        <source>A puzzle of coloured balls in one window.
+
+Keys: Ctrl++ or Ctrl+= zooms in a step, Ctrl+- zooms out, Ctrl+0 returns to the designed size; the zoom chosen with them is kept for the next game.</source>
+        <translation>Головоломка из цветных шаров в одном окне.
+
+Клавиши: Ctrl++ или Ctrl+= увеличивает на шаг, Ctrl+- уменьшает, Ctrl+0 возвращает исходный размер; выбранный ими масштаб сохраняется для следующей игры.</translation>
+    </message>
+    <message>
+        <source>Opens the window &lt;N&gt; times its designed size, N from 1 to 4, for this game only.</source>
+        <translation>Открывает окно в &lt;N&gt; раз больше исходного размера, N от 1 до 4, только для этой игры.</translation>
+    </message>
+</context>
+<context>
     <name>orbulon::frmAbout</name>
     <message>
         <source>About.</source>
