@@ -137,6 +137,19 @@ bool WholeBitmap(const QByteArray& Bytes)
     }
 }
 
+QImage ReadBitmapFile(const std::filesystem::path& File)
+{
+    const auto Bytes = ReadMediaFile(File, MaxBitmapBytes);
+    // The headers are checked before Qt sees a byte: a file cut short would otherwise be
+    // shown as whatever lies in memory past its end.
+    if (!Bytes || !WholeBitmap(*Bytes))
+        return {};
+    QImage Picture;
+    if (!Picture.loadFromData(*Bytes, "BMP") || Picture.width() > MaxPictureSide || Picture.height() > MaxPictureSide)
+        return {};
+    return Picture;
+}
+
 std::optional<WaveSound> ParseWave(const QByteArray& Bytes)
 {
     if (Bytes.size() < 12 || !Bytes.startsWith("RIFF") || Bytes.mid(8, 4) != "WAVE")

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 #include <cstdint>
 #include <filesystem>
@@ -45,6 +46,11 @@ std::optional<FileIdentity> IdentityOf(const std::filesystem::path& File);
 // Whether Bytes hold a whole uncompressed or run-length BMP of at most MaxPictureSide a
 // side: every byte its headers promise is there, so Qt never decodes past the end.
 bool WholeBitmap(const QByteArray& Bytes);
+
+// The picture of the bitmap File, read through ReadMediaFile and decoded only when its headers
+// promise no more than its bytes hold; a null picture otherwise. Every bitmap any window shows
+// comes through here: Qt, given the name, would wait for ever on a FIFO.
+QImage ReadBitmapFile(const std::filesystem::path& File);
 
 // A wave's sample format and its samples, cut to whole frames.
 struct WaveSound {

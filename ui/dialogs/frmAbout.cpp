@@ -4,6 +4,7 @@
 
 #include "GameFiles.h"
 #include "GameInfo.h"
+#include "MediaFile.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -40,9 +41,12 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
 
     // The ball the board shows, read from its picture; the window's icon stands in for it.
     picIcon = new QLabel(this);
-    QPixmap Ball(ToQString(Folders.Program / BitmapFile(5)));
-    if (Ball.isNull())
+    const std::filesystem::path BallFile = Folders.Program / BitmapFile(5);
+    QPixmap Ball = QPixmap::fromImage(ReadBitmapFile(BallFile));
+    if (Ball.isNull()) {
+        ReportUnusable(BallFile, "the window's icon stands in for the ball");
         Ball = Icon.pixmap(32, 32);
+    }
     picIcon->setPixmap(Ball);
     picIcon->setGeometry(16, 16, Ball.width(), Ball.height());
 
