@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game where its surroundings work against it: FIFOs in place of its files, a sound server
+// that never answers, another copy holding the table's lock, a folder name in a foreign encoding.
+#include "WindowTestSupport.h"
+
+#include "MediaFile.h"
+#include "MessageBoxes.h"
+#include "SoundDevice.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmScores.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <mutex>
+#include <set>
+#include <thread>
+
+using namespace orbulon;
+using namespace orbulon::test;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Notes every FIFO of a folder that something opens for reading. A thread of its own opens each
+// one for writing, again and again; that succeeds only while a reader has it open, and the
+// writer closes at once, so a reader waiting there reads the end of the file and the test goes
+// on to fail rather than hang.
+class FifoWatch {
+public:
+    explicit FifoWatch(const fs::path& Folder)
+    {
+        for (const fs::directory_entry& Entry : fs::directory_iterator(Folder))
+            if (Entry.is_fifo())
+                Fifos.push_back(Entry.path());
+        Watcher = std::thread([this] {
+            while (!Done) {
+                for (const fs::path& Fifo : Fifos)
+                    if (const int Writer = ::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); Writer >= 0) {
+                        ::close(Writer);
+                        const std::lock_guard Lock(Guard);
+                        Read.insert(Fifo.filename().string());
+                    }
+                std::this_thread::sleep_for(1ms);
+            }
+        });
+    }
+    ~FifoWatch() { Done = true, Watcher.join(); }
+    QString Opened()
+    {
+        const std::lock_guard Lock(Guard);
+        QStringList Names;
+        for (const std::string& Name : Read)
+            Names << QString::fromStdString(Name);
+        return Names.join(QLatin1Char(' '));
+    }
+
+private:
+    std::vector<fs::path> Fifos;
+    std::mutex Guard;
+    std::set<std::string> Read;
+    std::atomic<bool> Done = false;
+    std::thread Watcher;
+};
+
+struct NoLauncher : ProgramLauncher {
+    bool Start(const std::string&) override { return false; }
+    std::string FindSystemInfoTool() override { return {}; }
+};
+
+}  // namespace
+
+class HostileSurroundingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every picture, sound and data file in the program's folder a FIFO with no writer: each
+    // secondary window opens, draws, and shows its stand-ins, having read none of them.
+    void NoSecondaryWindowWaitsOnAFifoInPlaceOfItsFiles()
+    {
+        const MediaCopy Media;
+        std::vector<std::string> Names{std::string(TableFile)};
+        for (std::string_view Name : MediaFiles)
+            for (int Scale : {1, 2, 3})
+                Names.push_back(ScaledFile(Name, Scale));
+        for (const std::string& Name : Names) {
+            fs::remove(Media.Path(Name));
+            QCOMPARE(::mkfifo(Media.Path(Name).c_str(), 0600), 0);
+        }
+        FifoWatch Watch(Media.Folders().Program);
+        NoLauncher Launcher;
+        RecordingPrompts Player;
+        frmAbout About(Media.Folders(), Launcher, &Player);
+        frmHelp Help(Media.Folders());
+        frmScores Scores(Media.Folders());
+        for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Help, &Scores}) {
+            Window->show();
+            QVERIFY(!Window->grab().isNull());
+            QVERIFY(!Window->windowIcon().isNull());
+        }
+        QVERIFY(!About.picIcon->pixmap().isNull());
+        QCOMPARE(Scores.lblScore[1]->text(), QStringLiteral("0"));
+        QCOMPARE(Watch.Opened(), QString());
+    }
+
+    // A server that takes the connection and never answers keeps the cue's thread waiting inside
+    // the sound library for half a minute: closing the cue must not wait for it.
+    void ACueClosesAtOnceWhenTheSoundServerNeverAnswers()
+    {
+        if (void* Library = ::dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL))
+            ::dlclose(Library);
+        else
+            QSKIP("libpulse-simple.so.0 is not installed");
+        const MediaCopy Media;
+        const fs::path Socket = Media.Temp.Path / "mute";
+        const int Server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        sockaddr_un Address{};
+        Address.sun_family = AF_UNIX;
+        std::snprintf(Address.sun_path, sizeof Address.sun_path, "%s", Socket.c_str());
+        QCOMPARE(::bind(Server, reinterpret_cast<sockaddr*>(&Address), sizeof Address), 0);
+        QCOMPARE(::listen(Server, 4), 0);
+        qputenv("PULSE_SERVER", QByteArray("unix:") + Socket.c_str());
+
+        auto Device = std::make_unique<SoundDevice>();
+        Device->FileName = Media.Path(ClickWaveFile);
+        Device->Open();
+        Device->Play();
+        int Caller = -1;
+        const auto Called = [&] {
+            return Caller >= 0 || (Caller = ::accept4(Server, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(Called(), 5000);
+        QElapsedTimer Closing;
+        Closing.start();
+        Device.reset();
+        const qint64 Took = Closing.elapsed();
+        qunsetenv("PULSE_SERVER");
+        ::close(Caller);  // the let-go thread now hears the refusal and ends
+        ::close(Server);
+        QVERIFY2(Took < 1000, qPrintable(QStringLiteral("closing took %1 ms").arg(Took)));
+    }
+
+    // While another copy saves, the window's events go on; after a moment a box says what the
+    // game waits for. The wait ends with the lock, when the player gives up, or after a minute.
+    void TheLockWaitKeepsTheWindowGoingAndTheBoxLetsThePlayerGiveUp()
+    {
+        QWidget Owner;
+        MessageBoxes Boxes(&Owner);
+        std::chrono::milliseconds Now{0};
+        Boxes.Clock = [&Now] { return Now; };
+        int Ticks = 0;
+        QTimer Window;
+        connect(&Window, &QTimer::timeout, [&Ticks] { ++Ticks; });
+        Window.start(1);
+        const auto BoxShown = [] { return qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()); };
+
+        // The other copy is done after ten tries, a second of the clock apart.
+        int Tries = 0;
+        QString Told;
+        QVERIFY(Boxes.WaitForLock([&] {
+            if (QProgressDialog* Box = BoxShown())
+                Told = Box->labelText();
+            return Now += 1s, ++Tries > 10;
+        }));
+        QVERIFY(Ticks >= 10);
+        QVERIFY(Told.startsWith(QStringLiteral("Waiting for another copy")));
+        QTRY_VERIFY(!BoxShown());
+
+        // The player gives up as soon as the box is up.
+        WhenModal([](QWidget* Box) { static_cast<QProgressDialog*>(Box)->cancel(); });
+        Tries = 0;
+        QVERIFY(!Boxes.WaitForLock([&] { return Now += 100ms, ++Tries, false; }));
+        QVERIFY(Tries < 100);
+
+        // Nobody there: the wait ends after a minute of the clock.
+        Tries = 0;
+        QVERIFY(!Boxes.WaitForLock([&] { return Now += 10s, ++Tries, false; }));
+        QCOMPARE(Tries, 6);
+    }
+
+    // The folder as the system names it: a Latin-1 "café" is not UTF-8, and must still be found.
+    void TheProgramsFolderIsFoundWhateverBytesItsNameHolds()
+    {
+        const TempFolder Temp;
+        const fs::path Cafe = Temp.Path / std::string("caf\xe9");
+        fs::create_symlink(Cafe / "orbulon", Temp.Path / "exe");
+        QCOMPARE(ProgramFolderOf(Temp.Path / "exe").native(), Cafe.native());
+        fs::create_symlink("orbulon", Temp.Path / "relative");
+        QVERIFY(ProgramFolderOf(Temp.Path / "relative").empty());
+        QVERIFY(ProgramFolderOf(Temp.Path / "none").empty());
+    }
+
+    // A relative XDG_DATA_HOME (or HOME) is invalid by the XDG rules and must not put the
+    // player's table under whatever folder the game was started from.
+    void OnlyAbsolutePathsNameThePlayersFolder()
+    {
+        QCOMPARE(UserDataFolder("/xdg", "/home/ann").native(), "/xdg/orbulon");
+        for (const char* Unusable : {(const char*)nullptr, "", "data", "./data"})
+            QCOMPARE(UserDataFolder(Unusable, "/home/ann").native(), "/home/ann/.local/share/orbulon");
+        QVERIFY(UserDataFolder("data", "home/ann").empty());
+        QVERIFY(UserDataFolder(nullptr, nullptr).empty());
+    }
+};
+
+QTEST_MAIN(HostileSurroundingsTest)
+#include "HostileSurroundingsTest.moc"
