@@ -33,8 +33,8 @@ scores() { (cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | s
 ready() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.05; done; fail "$2 did not start"; }
 # Holds until the window id $1 is gone, or fails saying $2.
 gone() { for _ in $(seq 100); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.05; done; fail "$2"; }
-# Answers the box that is up with Return, once it has been seen.
-answer() { xdotool windowfocus --sync "$box_id" sleep 0.6 key Return; }
+# Gives the box that is up the focus, and then the keys (Return unless told).
+answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }
 
 # The board's background and outline, and the score box's green pixels between two columns.
 board_drawn() {
@@ -125,7 +125,7 @@ signal.pause()' "$work/sound" >"$work/sound.ready" 2>&1 &
     keys alt+f x
     box_id=$(timeout 10 xdotool search --sync --onlyvisible --name "^${game_title%!}\$" | head -n1)
     [ -n "$box_id" ] || fail "no exit question"
-    xdotool windowfocus --sync "$box_id" sleep 0.6 key Tab space
+    answer Tab space
     local asked=$EPOCHREALTIME
     timeout 10 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit"
     local took
@@ -164,7 +164,8 @@ signal.pause()' "$game/$table_file.lock" >"$work/holder.ready" 2>&1 &
     wait_box "$box_id" || fail "no end message"
     answer
     wait_box "$box_id" || fail "no name prompt"
-    xdotool windowfocus --sync "$box_id" sleep 0.6 key ctrl+a type "Café"
+    answer ctrl+a
+    xdotool type "Ann"
     xdotool key Return
     wait_box "$box_id" || fail "no box while the other copy holds the lock"
     local waiting=$box_id
