@@ -4,6 +4,7 @@
 
 #include "GameInfo.h"
 #include "GameWindows.h"
+#include "SessionBus.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ namespace orbulon {
 
 int RunGame(int argc, char* argv[], const std::function<void()>& Started)
 {
+    SetAsideAMuteSessionBus();
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbulon"));
     QApplication::setApplicationVersion(ToQString(GameVersion));

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a virtual X server, in a folder of its own where much has gone wrong.
 #   damaged-media: every ball's bitmap and one cue missing, damaged, oversized, a FIFO or an
-#     endless device, no marquee, the table a FIFO, and a sound server that takes the connection
-#     and never answers. The game must start in good time and bounded memory, frame and take a
-#     group, open its about and scores windows, and end within moments of File > Exit.
+#     endless device, no marquee, the table a FIFO, and a sound server and a session bus that
+#     take the connection and never answer. The game must start in good time and bounded memory,
+#     frame and take a group, open its about and scores windows, and end within moments of
+#     File > Exit.
 #   foreign-folder: a read-only folder named in Latin-1 ("café", not UTF-8), a relative
 #     XDG_DATA_HOME, and another copy holding the table's lock as the game ends. The media must
 #     load, the window must show that it waits and keep drawing, and once the other copy lets
@@ -54,7 +55,8 @@ damaged_media() {
     convert -size 4000x4000 xc:yellow "BMP3:$game/YellowBall.bmp" || fail "no large bitmap made"
     mkfifo "$game/$red_bitmap_file" "$game/$table_file" || fail "no FIFOs made"
     ln -s /dev/zero "$game/$click_wave_file"
-    # The clear cue is whole, so its stream goes to this server, which never says a word.
+    # The clear cue is whole, so its stream goes to this server, which never says a word; the
+    # session bus is the same silent socket.
     python3 -c 'import os, signal, socket, sys
 server = socket.socket(socket.AF_UNIX)
 server.bind(sys.argv[1])
@@ -68,10 +70,11 @@ signal.pause()' "$work/sound" >"$work/sound.ready" 2>&1 &
     local before
     before=$(scores)
 
-    start_game "$game/orbulon" PULSE_SERVER="unix:$work/sound"
+    start_game "$game/orbulon" PULSE_SERVER="unix:$work/sound" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/sound"
     # Whatever lies beside the program, the window comes up in good time and the memory stays
     # near that of a plain start (about 60 MiB; a sanitizer build needs several times that).
-    # Before, a FIFO kept the window away for good and a link to /dev/zero ate gigabytes.
+    # Before, a FIFO kept the window away for good and a link to /dev/zero ate gigabytes, and the
+    # silent bus held it back for good inside Qt.
     local waited=$((SECONDS - started))
     local peak_kib
     peak_kib=$(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status")

@@ -5,6 +5,7 @@
 
 #include "MediaFile.h"
 #include "MessageBoxes.h"
+#include "SessionBus.h"
 #include "SoundDevice.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
@@ -12,6 +13,7 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -28,6 +30,20 @@ using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 namespace {
+
+// A socket at Name (a path, or an abstract name when it starts with a NUL) that takes
+// connections and never says a word, as a hung sound server or session bus does.
+int MuteListener(const std::string& Name)
+{
+    const int Listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_un Address{};
+    Address.sun_family = AF_UNIX;
+    Name.copy(Address.sun_path, sizeof Address.sun_path - 1);
+    const auto Length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + Name.size() + (Name[0] != '\0'));
+    if (::bind(Listener, reinterpret_cast<sockaddr*>(&Address), Length) != 0 || ::listen(Listener, 4) != 0)
+        return ::close(Listener), -1;
+    return Listener;
+}
 
 // Notes every FIFO of a folder that something opens for reading. A thread of its own opens each
 // one for writing, again and again; that succeeds only while a reader has it open, and the
@@ -120,12 +136,8 @@ private slots:
             QSKIP("libpulse-simple.so.0 is not installed");
         const MediaCopy Media;
         const fs::path Socket = Media.Temp.Path / "mute";
-        const int Server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        sockaddr_un Address{};
-        Address.sun_family = AF_UNIX;
-        std::snprintf(Address.sun_path, sizeof Address.sun_path, "%s", Socket.c_str());
-        QCOMPARE(::bind(Server, reinterpret_cast<sockaddr*>(&Address), sizeof Address), 0);
-        QCOMPARE(::listen(Server, 4), 0);
+        const int Server = MuteListener(Socket);
+        QVERIFY(Server >= 0);
         qputenv("PULSE_SERVER", QByteArray("unix:") + Socket.c_str());
 
         auto Device = std::make_unique<SoundDevice>();
@@ -145,6 +157,38 @@ private slots:
         ::close(Caller);  // the let-go thread now hears the refusal and ends
         ::close(Server);
         QVERIFY2(Took < 1000, qPrintable(QStringLiteral("closing took %1 ms").arg(Took)));
+    }
+
+    // A session bus that takes the connection and never answers would hold the window back for
+    // good inside Qt: it is found out within the patience given, by path or abstract name, past
+    // an entry that refuses; a bus that answers, even with a refusal, is left to Qt.
+    void AMuteSessionBusIsFoundOutInGoodTime()
+    {
+        const TempFolder Temp;
+        const std::string Path = (Temp.Path / "bus").string(), Abstract = "orbulon-bus-" + std::to_string(::getpid());
+        const int ByPath = MuteListener(Path), ByName = MuteListener(std::string(1, '\0') + Abstract);
+        QVERIFY(ByPath >= 0 && ByName >= 0);
+        QElapsedTimer Clock;
+        Clock.start();
+        QVERIFY(!SessionBusAnswers("unix:path=" + Path, 50ms));
+        QVERIFY(!SessionBusAnswers("unix:path=/nowhere;unix:abstract=" + Abstract + ",guid=0123", 50ms));
+        QVERIFY(Clock.elapsed() < 1000);
+        QVERIFY(SessionBusAnswers("tcp:host=localhost,port=1", 50ms));
+        QVERIFY(SessionBusAnswers("unix:path=/nowhere", 50ms));
+
+        const std::string AnsweringPath = (Temp.Path / "answering").string();
+        const int Answering = MuteListener(AnsweringPath);
+        std::thread Bus([Answering] {
+            pollfd Caller{Answering, POLLIN, 0};
+            ::poll(&Caller, 1, 5000);
+            const int Peer = ::accept4(Answering, nullptr, nullptr, SOCK_CLOEXEC);
+            ::send(Peer, "REJECTED EXTERNAL\r\n", 19, MSG_NOSIGNAL);
+            ::close(Peer);
+        });
+        const bool Answered = SessionBusAnswers("unix:path=" + AnsweringPath, 5000ms);
+        Bus.join();
+        ::close(ByPath), ::close(ByName), ::close(Answering);
+        QVERIFY(Answered);
     }
 
     // While another copy saves, the window's events go on; after a moment a box says what the
