@@ -25,7 +25,7 @@ inline constexpr qint64 MaxIconBytes = qint64{2} * 1024 * 1024;
 
 // The whole of File when it is a regular file (reached through links, as a packager may
 // lay them) of at most MaxBytes; nothing otherwise. A FIFO, a device or a socket is
-// refused at once, without waiting for a writer, and never read.
+// refused at once, without being opened.
 std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint64 MaxBytes);
 
 // Tells the terminal or the journal, once a run, that File beside the program cannot be
