@@ -190,6 +190,19 @@ private slots:
         QVERIFY(!Boxes.WaitForLock([&] { return Now += 10s, ++Tries, false; }));
         QCOMPARE(Tries, 6);
     }
+
+    // The folder as the system names it: a Latin-1 "café" is not UTF-8 and must still be found;
+    // a link that cannot be read, or names no absolute path, gives no folder rather than the
+    // current one.
+    void TheProgramsFolderIsFoundWhateverBytesItsNameHolds()
+    {
+        const TempFolder Temp;
+        const fs::path Cafe = Temp.Path / std::string("caf\xe9");
+        fs::create_symlink(Cafe / "orbulon", Temp.Path / "exe");
+        fs::create_symlink("orbulon", Temp.Path / "relative");
+        QCOMPARE(ProgramFolderOf(Temp.Path / "exe").native(), Cafe.native());
+        QVERIFY(ProgramFolderOf(Temp.Path / "relative").empty() && ProgramFolderOf(Temp.Path / "none").empty());
+    }
 };
 
 QTEST_MAIN(HostileSurroundingsTest)
