@@ -5,11 +5,13 @@
 #include "GameInfo.h"
 #include "GameWindows.h"
 #include "PlayerLanguage.h"
+#include "SessionBus.h"
 #include "WindowZoom.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
@@ -82,20 +84,30 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
     if (OnlyAsks(argc, argv)) {
         QCoreApplication App(argc, argv);
         Identify();
-        InstallTranslations(App, QCoreApplication::applicationDirPath());
+        InstallTranslations(App, ToQString(InstalledFolders().Program));
         return ChosenZoom(App) ? 0 : 2;
     }
 
+    SetAsideAMuteSessionBus();
     QApplication App(argc, argv);
     Identify();
     // Lets the desktop match the window to the game's menu entry and icon.
     QGuiApplication::setDesktopFileName(ToQString(GameAppId));
-    InstallTranslations(App, QCoreApplication::applicationDirPath());
+    InstallTranslations(App, ToQString(InstalledFolders().Program));
 
     const auto Zoom = ChosenZoom(App);
     if (!Zoom)
         return 2;
     SetWindowZoom(*Zoom);
+
+    // Without its own folder the game would look for its files, and keep its scores, in
+    // whatever folder it was started from: it says so once and stops instead.
+    if (InstalledFolders().Program.empty()) {
+        const QByteArray Message = ProgramFolderMissing().toLocal8Bit();
+        std::fprintf(stderr, "%s\n", Message.trimmed().constData());
+        QMessageBox::critical(nullptr, ToQString(GameTitle), ProgramFolderMissing());
+        return 1;
+    }
 
     frmMain Window;
     QApplication::setWindowIcon(Window.windowIcon());

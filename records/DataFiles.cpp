@@ -41,7 +41,11 @@ std::vector<std::string_view> SplitLines(std::string_view Bytes, std::size_t Max
 
 FileHead ReadFileHead(const std::filesystem::path& Path, std::size_t MaxBytes, const ReadCall& Read)
 {
-    // O_NONBLOCK: opening a pipe with no writer, or some devices, would otherwise wait for ever.
+    // Something other than a file is not even opened: opening some devices does something of
+    // its own (a tape rewinds, a modem line goes up). O_NONBLOCK covers one swapped in meanwhile:
+    // opening a pipe with no writer, or some devices, would otherwise wait for ever.
+    if (struct stat Before{}; ::stat(Path.c_str(), &Before) == 0 && !S_ISREG(Before.st_mode))
+        return {FileState::NotAFile, {}};
     const int Fd = ::open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (Fd < 0) {
         if (errno == ENOENT) {

@@ -34,14 +34,6 @@ constexpr const char* SaveFailedMessage = PLAYER_TEXT("Sorry, your score could n
 constexpr const char* UnreadableTableMessage =
     PLAYER_TEXT("Sorry, the high-score table could not be read, so your score was not saved.     ");
 
-// How long a finishing game waits for another copy that is writing the table. Writing five
-// lines takes milliseconds, but a copy on a slow or stalled disk may take many seconds, and
-// writing before it is done would let its rename throw our score away. So we wait long, and
-// if the lock is still held after this the score is not written (and the player is told):
-// writing anyway is what would lose a score.
-constexpr auto LockWait = std::chrono::seconds(60);
-constexpr auto LockPoll = std::chrono::milliseconds(20);
-
 struct LoadedTable {
     fs::path Path;
     FileState State = FileState::Absent;
@@ -178,10 +170,11 @@ int OpenLockFile(const fs::path& Path)
 // beside the program, or in the player's folder when that one cannot be had (all copies
 // make the same choice). The system drops the lock when its holder dies, so a killed copy
 // leaves no stale lock behind. With no folder able to hold a lock the game goes on without
-// one: the rename still leaves a whole table.
+// one: the rename still leaves a whole table. While another copy holds it, the player's
+// prompts do the waiting, so that a window can go on painting.
 class TableLock {
 public:
-    TableLock(const fs::path& ProgramFolder, const fs::path& UserFolder)
+    TableLock(const fs::path& ProgramFolder, const fs::path& UserFolder, PlayerPrompts& Ui)
     {
         for (const fs::path& Folder : {ProgramFolder, UserFolder}) {
             if (Folder.empty())
@@ -195,14 +188,9 @@ public:
         }
         if (Fd < 0)
             return;
-        const auto GiveUp = std::chrono::steady_clock::now() + LockWait;
-        while (::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > GiveUp) {
-                Held = errno != EWOULDBLOCK && errno != EINTR;  // a lock the system refuses is no lock
-                return;
-            }
-            std::this_thread::sleep_for(LockPoll);
-        }
+        // A lock the system refuses (a file system without locks) is no lock: the game goes on.
+        const auto TryLock = [this] { return ::flock(Fd, LOCK_EX | LOCK_NB) == 0 || !HeldElsewhere(errno); };
+        Held = TryLock() || Ui.WaitForLock(TryLock);
     }
     ~TableLock()
     {
@@ -212,9 +200,11 @@ public:
     TableLock(const TableLock&) = delete;
     TableLock& operator=(const TableLock&) = delete;
 
-    bool Held = true;  // false only when another copy kept the lock past LockWait
+    bool Held = true;  // false only when the wait for another copy was given up
 
 private:
+    static bool HeldElsewhere(int Error) { return Error == EWOULDBLOCK || Error == EINTR; }
+
     int Fd = -1;
 };
 
@@ -267,7 +257,7 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
     LoadedTable Fresh{{}, FileState::Read, {HighScores, HighNames}};
     for (;;) {
         {
-            const TableLock Lock(ProgramFolder, UserFolder);
+            const TableLock Lock(ProgramFolder, UserFolder, Ui);
             if (!Lock.Held)
                 break;
             Fresh = ReadTable(TablePath(), FileCalls);
@@ -291,6 +281,17 @@ void HighScoreRecord::RecordHighScore(std::int16_t Score, std::string& PlayerNam
         Adopt(*this, Fresh.Table);
         Ui.MsgBox(Fresh.State == FileState::Unreadable ? UnreadableTableMessage : SaveFailedMessage, Title);
     }
+}
+
+bool PlayerPrompts::WaitForLock(const std::function<bool()>& TryLock)
+{
+    const auto GiveUp = std::chrono::steady_clock::now() + LockPatience;
+    while (!TryLock()) {
+        if (std::chrono::steady_clock::now() > GiveUp)
+            return false;
+        std::this_thread::sleep_for(LockPoll);
+    }
+    return true;
 }
 
 TableFileCalls TableFileCalls::System()

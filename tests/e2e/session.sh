@@ -24,9 +24,10 @@ fail() { echo "FAIL${case:+ ($case)}: $*"; for log in "$work"/*.log; do echo "--
 # As root, folder permissions would not bite: the game then runs as an ordinary user.
 as_nobody_if_root() { [ "$(id -u)" -ne 0 ] || as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --); }
 
-# The program and the named files beside it, copied into a folder of its own, $game.
+# The program and the named files beside it, copied into a folder of its own, $game: named
+# $game_folder when that is set, else "game".
 copy_game() {
-    game=$work/game
+    game=$work/${game_folder:-game}
     mkdir "$game" && cp "$1" "$game/"
     for file in "${@:2}"; do cp "$(dirname "$1")/$file" "$game/" || fail "no $file beside the program"; done
 }
@@ -54,12 +55,18 @@ start_game() {
         XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" LANGUAGE=en "${@:2}" "${as_player[@]}" "$1") \
         >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --name "^$game_title\$" | head -n1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$game_title\$" | head -n1)
     [ -n "$window" ] || fail "no window titled $game_title"
-    sleep 1
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    left=$X
-    top=$((Y + HEIGHT - client_height))
+    # Mapped is not yet drawn: the board's corner turns its grey once the window has painted.
+    for _ in $(seq 100); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        left=$X
+        top=$((Y + HEIGHT - client_height))
+        [ "$(import -window root -crop "1x1+$((left + 3))+$((top + 3))" -depth 8 txt:- 2>/dev/null |
+            sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')" = "$background" ] && return 0
+        sleep 0.1
+    done
+    fail "the window was never drawn"
 }
 
 # Without a window manager the window must be given the focus before keys reach it.

@@ -6,6 +6,8 @@
 #include "RecordsTestSupport.h"
 #include "TextCodec.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -13,6 +15,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <future>
 #include <thread>
 
 using namespace orbulon;
@@ -27,12 +30,22 @@ const std::string SaveFailed = "MsgBox [Orbulon!] Sorry, your score could not be
 const std::string Unreadable =
     "MsgBox [Orbulon!] Sorry, the high-score table could not be read, so your score was not saved.     ";
 
+// The player, with the wait for another copy's lock in the test's hands.
+struct WaitingPrompts : RecordingPrompts {
+    std::function<bool(const std::function<bool()>&)> Wait;
+    int Waits = 0;
+    bool WaitForLock(const std::function<bool()>& TryLock) override
+    {
+        return ++Waits, Wait ? Wait(TryLock) : RecordingPrompts::WaitForLock(TryLock);
+    }
+};
+
 class HighScoreStep : public testing::Test {
 protected:
     TempFolder Temp;
     fs::path Program = Temp.Path / "bin", User = Temp.Path / "user", Table = Program / TableFile;
     HighScoreRecord Record{Program, User};
-    RecordingPrompts Ui;
+    WaitingPrompts Ui;
     std::string PlayerName = "Player 1";
 
     void SetUp() override { WriteBytes(Table, TableBytes(Shipped)); }
@@ -46,6 +59,7 @@ protected:
 };
 
 using DamagedTable = HighScoreStep;  // the same game's end, when the table cannot be used as it is
+using LockWait = HighScoreStep;  // the same game's end, while another copy is saving its own
 
 }  // namespace
 
@@ -97,23 +111,51 @@ TEST_F(HighScoreStep, TwoCopiesFinishingTogetherKeepBothScores)
     EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)"}));
 }
 
-TEST_F(HighScoreStep, ACopyStalledInsideItsSaveLongerThanAnyShortWaitLosesNoScore)
+TEST_F(LockWait, ACopyFinishingDuringAnotherCopysSaveWaitsForItAndBothScoresAreKept)
 {
-    // Figure guarded: both scores in the table after another process stalls 6 s before its rename.
-    std::cout.flush();
-    const pid_t Slow = ::fork();
-    if (Slow == 0) {  // another copy of the game, from the same table
-        Record.FileCalls.Rename = [](const char* From, const char* To) {
-            std::this_thread::sleep_for(std::chrono::seconds(6));
+    // The other copy stops inside its save, holding the lock, until this one has tried the lock
+    // and found it taken: however long a save takes, the second copy waits for it.
+    std::promise<void> Saving, MayRename;
+    std::thread Other([&] {
+        HighScoreRecord Slow(Program, User);
+        Slow.FileCalls.Rename = [&](const char* From, const char* To) {
+            Saving.set_value();
+            MayRename.get_future().wait();
             return ::rename(From, To);
         };
-        Finish(800, "Slow");
-        ::_exit(0);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the slow copy holds the lock
+        RecordingPrompts SlowUi;
+        SlowUi.Answer = "Slow";
+        std::string Name;
+        Slow.RecordHighScore(800, Name, SlowUi);
+    });
+    Saving.get_future().wait();
+    const auto LetItFinish = [&] {
+        if (Other.joinable())
+            MayRename.set_value(), Other.join();
+    };
+    Ui.Wait = [&](const std::function<bool()>& TryLock) {
+        EXPECT_FALSE(TryLock());
+        LetItFinish();
+        return TryLock();
+    };
     Finish(1000, "Me");
-    EXPECT_EQ(ExitOf(Slow), 0);
+    LetItFinish();
+    EXPECT_EQ(Ui.Waits, 1);
     EXPECT_EQ(PlainLines(Table), (Strings{"01200Orbulon", "01000Me", "00900Rosie Red", "00800Slow", "00600Bluebell"}));
+}
+
+TEST_F(LockWait, GivingUpTheWaitLeavesTheTableAsItWasAndTellsThePlayer)
+{
+    const std::string Before = ReadBytes(Table);
+    const int Holder = ::open((Program / TableLockFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_EQ(::flock(Holder, LOCK_EX), 0);  // another copy, in the middle of its save
+    Ui.Wait = [](const std::function<bool()>& TryLock) { return TryLock(); };
+    Finish(1000, "Me");
+    ::close(Holder);
+    EXPECT_EQ(Ui.Waits, 1);
+    EXPECT_EQ(ReadBytes(Table), Before);
+    EXPECT_EQ(Ui.Said.back(), SaveFailed);
+    EXPECT_EQ(Record.HighScores[2], 900);  // the window shows the table as it is on disk
 }
 
 TEST_F(DamagedTable, AnUnusableTableGivesWayToAWholeOne)

@@ -8,23 +8,64 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QWidget>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 namespace orbulon {
 
+std::filesystem::path ProgramFolderOf(const std::filesystem::path& Link)
+{
+    // Qt's own answer comes back empty for a folder whose name is not in the locale's
+    // encoding ("caf\xe9" from a Latin-1 disk), and the game's files would then be looked
+    // for in the current folder. The link's bytes need no decoding.
+    std::string Target(256, '\0');
+    for (;;) {
+        const ssize_t Length = ::readlink(Link.c_str(), Target.data(), Target.size());
+        if (Length < 0)
+            return {};
+        if (static_cast<std::size_t>(Length) < Target.size()) {
+            Target.resize(static_cast<std::size_t>(Length));
+            break;
+        }
+        Target.resize(Target.size() * 2);
+    }
+    // A program replaced while it runs reads as ".../orbulon (deleted)": its folder is the same.
+    const std::filesystem::path Program(Target);
+    return Program.is_absolute() ? Program.parent_path() : std::filesystem::path();
+}
+
+std::filesystem::path UserDataFolder(const char* XdgDataHome, const char* Home)
+{
+    const auto Absolute = [](const char* Path) { return Path && Path[0] == '/'; };
+    if (Absolute(XdgDataHome))
+        return std::filesystem::path(XdgDataHome) / "orbulon";
+    if (Absolute(Home))
+        return std::filesystem::path(Home) / ".local/share/orbulon";
+    return {};
+}
+
 GameFolders InstalledFolders()
 {
-    return {QCoreApplication::applicationDirPath().toStdU16String(),
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()};
+    return {ProgramFolderOf("/proc/self/exe"), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))};
+}
+
+QString ProgramFolderMissing()
+{
+    return QCoreApplication::translate("orbulon",
+                                       "Orbulon cannot find its own folder, where its pictures, sounds "
+                                       "and scores are kept, so it cannot start.     ");
 }
 
 void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
@@ -36,7 +77,9 @@ void StaysOnEscape::keyPressEvent(QKeyEvent* Event)
     QDialog::keyPressEvent(Event);
 }
 
-QString ToQString(const std::filesystem::path& Path) { return QString::fromStdU16String(Path.u16string()); }
+// The path's own bytes, decoded as the system decodes file names: a folder whose name is not
+// UTF-8 ("caf\xe9") reads with a stand-in character rather than making the conversion throw.
+QString ToQString(const std::filesystem::path& Path) { return QFile::decodeName(Path.c_str()); }
 
 QString WindowTitle(const QString& What) { return ToQString(GameTitle) + QStringLiteral(" - ") + What; }
 

@@ -23,8 +23,24 @@ struct GameFolders {
     std::filesystem::path User;
 };
 
-// The folders of the running program.
+// The folders of the running program. Program is empty when the program's own folder cannot
+// be found; the game then does not start (see ProgramFolderMissing), for anything else would
+// read and write beside whatever folder it was started from.
 GameFolders InstalledFolders();
+
+// The folder of the program file that Link names (the system's /proc/self/exe for the running
+// program), taken as the bytes the system gives, so that a folder named in any encoding is
+// found; empty when the link cannot be read.
+std::filesystem::path ProgramFolderOf(const std::filesystem::path& Link);
+
+// The player's own folder for the game's data by the XDG base directory rules:
+// "$XDG_DATA_HOME/orbulon", else "$HOME/.local/share/orbulon". Either variable (null when
+// unset) counts only when it is an absolute path; a relative one is invalid and ignored. Empty
+// when no absolute home is known.
+std::filesystem::path UserDataFolder(const char* XdgDataHome, const char* Home);
+
+// The one message that tells the player why the game does not start without its folder.
+QString ProgramFolderMissing();
 
 // The red ball of "Orbulon.ico" beside the program, or a red disc drawn here when
 // the icon file is missing, so that no window ever goes without it.

@@ -39,9 +39,13 @@ std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Width)
 
 std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint64 MaxBytes)
 {
-    // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
-    const OpenFile In{::open(File.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    // Something other than a file is not even opened: opening some devices does something of
+    // its own (a tape rewinds, a modem line goes up). Without O_NONBLOCK, opening a FIFO swapped
+    // in meanwhile would wait for a writer that never comes.
     struct stat Status {};
+    if (::stat(File.c_str(), &Status) != 0 || !S_ISREG(Status.st_mode))
+        return std::nullopt;
+    const OpenFile In{::open(File.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     if (In.Descriptor < 0 || ::fstat(In.Descriptor, &Status) != 0 || !S_ISREG(Status.st_mode) ||
         Status.st_size > MaxBytes)
         return std::nullopt;
@@ -135,6 +139,19 @@ bool WholeBitmap(const QByteArray& Bytes)
     case 2: return true;
     default: return false;  // JPEG or PNG inside a BMP is not ours
     }
+}
+
+QImage ReadBitmapFile(const std::filesystem::path& File)
+{
+    const auto Bytes = ReadMediaFile(File, MaxBitmapBytes);
+    // The headers are checked before Qt sees a byte: a file cut short would otherwise be
+    // shown as whatever lies in memory past its end.
+    if (!Bytes || !WholeBitmap(*Bytes))
+        return {};
+    QImage Picture;
+    if (!Picture.loadFromData(*Bytes, "BMP") || Picture.width() > MaxPictureSide || Picture.height() > MaxPictureSide)
+        return {};
+    return Picture;
 }
 
 std::optional<WaveSound> ParseWave(const QByteArray& Bytes)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 #include <cstdint>
 #include <filesystem>
@@ -24,7 +25,7 @@ inline constexpr qint64 MaxIconBytes = qint64{2} * 1024 * 1024;
 
 // The whole of File when it is a regular file (reached through links, as a packager may
 // lay them) of at most MaxBytes; nothing otherwise. A FIFO, a device or a socket is
-// refused at once, without waiting for a writer, and never read.
+// refused at once, without being opened.
 std::optional<QByteArray> ReadMediaFile(const std::filesystem::path& File, qint64 MaxBytes);
 
 // Tells the terminal or the journal, once a run, that File beside the program cannot be
@@ -45,6 +46,11 @@ std::optional<FileIdentity> IdentityOf(const std::filesystem::path& File);
 // Whether Bytes hold a whole uncompressed or run-length BMP of at most MaxPictureSide a
 // side: every byte its headers promise is there, so Qt never decodes past the end.
 bool WholeBitmap(const QByteArray& Bytes);
+
+// The picture of the bitmap File, read through ReadMediaFile and decoded only when its headers
+// promise no more than its bytes hold; a null picture otherwise. Every bitmap any window shows
+// comes through here: Qt, given the name, would wait for ever on a FIFO.
+QImage ReadBitmapFile(const std::filesystem::path& File);
 
 // A wave's sample format and its samples, cut to whole frames.
 struct WaveSound {

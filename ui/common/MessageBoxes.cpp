@@ -2,16 +2,22 @@
 // The game's modal message and input boxes, as Qt shows them.
 #include "MessageBoxes.h"
 
+#include "GameInfo.h"
 #include "WindowZoom.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
+
+#include <memory>
 
 namespace orbulon {
 
@@ -108,6 +114,43 @@ std::string MessageBoxes::InputBox(const std::string& Prompt, const std::string&
     if (Box.exec() != QDialog::Accepted)
         return {};
     return Box.textValue().toStdString();
+}
+
+bool MessageBoxes::WaitForLock(const std::function<bool()>& TryLock)
+{
+    const auto Began = Clock();
+    std::unique_ptr<QProgressDialog> Box;
+    QEventLoop Pause;
+    QTimer Tick;
+    Tick.setSingleShot(true);
+    QObject::connect(&Tick, &QTimer::timeout, &Pause, &QEventLoop::quit);
+    while (!TryLock()) {
+        const auto Waited = Clock() - Began;
+        if (Waited >= LockPatience || (Box && Box->wasCanceled()))
+            return false;
+        if (!Box && Waited >= BoxDelay) {
+            Box = std::make_unique<QProgressDialog>(Owner);
+            Box->setWindowTitle(QString::fromUtf8(GameTitle.data(), static_cast<qsizetype>(GameTitle.size())));
+            Box->setLabelText(QApplication::translate(
+                "orbulon", "Waiting for another copy of Orbulon to save its score before saving yours.     "));
+            Box->setCancelButtonText(QApplication::translate("orbulon", "Do not save my score"));
+            Box->setRange(0, static_cast<int>(LockPatience.count()));
+            Box->setMinimumDuration(0);
+            Box->setAutoReset(false);
+            Box->setAutoClose(false);
+            Box->setWindowModality(Qt::ApplicationModal);
+            if (Owner)
+                Box->setWindowIcon(Owner->windowIcon());
+            Box->show();
+        }
+        if (Box)
+            Box->setValue(static_cast<int>(Waited.count()));
+        // Until the box is up nothing may reach the board: a click there now would start the
+        // next game under this one's feet. The box is modal, and takes the player's input itself.
+        Tick.start(LockPoll);
+        Pause.exec(Box ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    }
+    return true;
 }
 
 }  // namespace orbulon

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include <chrono>
+#include <functional>
+
 class QWidget;
 
 namespace orbulon {
@@ -26,6 +29,18 @@ public:
     int MsgBox(const std::string& Text, const std::string& Title, MsgButtons Buttons = MsgButtons::OK,
                MsgIcon Icon = MsgIcon::None, int DefaultButton = ButtonOK) override;
     std::string InputBox(const std::string& Prompt, const std::string& Title, const std::string& Default) override;
+
+    // Waits with the window's events still turning. A wait longer than a moment (BoxDelay)
+    // puts up a box that says what the game waits for, how long it will wait at most, and
+    // lets the player give it up.
+    bool WaitForLock(const std::function<bool()>& TryLock) override;
+    static constexpr std::chrono::milliseconds BoxDelay{300};
+
+    // The wait's clock; a test puts its own in place, so that no test waits a minute.
+    std::function<std::chrono::milliseconds()> Clock = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+    };
 
 private:
     QWidget* Owner;

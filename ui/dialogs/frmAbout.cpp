@@ -4,6 +4,7 @@
 
 #include "GameFiles.h"
 #include "GameInfo.h"
+#include "MediaFile.h"
 #include "WindowZoom.h"
 
 #include <QLabel>
@@ -46,11 +47,13 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
     picIcon = new QLabel(this);
     QPixmap Ball;
     for (int Scale = std::min(Z, 4); Scale >= 1 && Ball.isNull(); --Scale) {
-        Ball.load(ToQString(Folders.Program / ScaledFile(BitmapFile(5), Scale)));
+        Ball = QPixmap::fromImage(ReadBitmapFile(Folders.Program / ScaledFile(BitmapFile(5), Scale)));
         Ball.setDevicePixelRatio(Scale / double(Z));
     }
-    if (Ball.isNull())
+    if (Ball.isNull()) {
+        ReportUnusable(Folders.Program / BitmapFile(5), "the window's icon stands in for the ball");
         Ball = Icon.pixmap(32 * Z, 32 * Z);
+    }
     picIcon->setPixmap(Ball);
     picIcon->setScaledContents(true);
     picIcon->setGeometry(QRect(QPoint(16, 16) * Z, Ball.deviceIndependentSize().toSize()));

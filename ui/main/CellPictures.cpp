@@ -38,15 +38,8 @@ QPixmap DrawnCellPicture(int Colour, int Scale)
 
 QPixmap ReadCellBitmap(const std::filesystem::path& File)
 {
-    const auto Bytes = ReadMediaFile(File, MaxBitmapBytes);
-    // The headers are checked before Qt sees a byte: a file cut short would otherwise be
-    // shown as whatever lies in memory past its end.
-    if (!Bytes || !WholeBitmap(*Bytes))
-        return {};
-    QPixmap Picture;
-    if (!Picture.loadFromData(*Bytes, "BMP") || Picture.width() > MaxPictureSide || Picture.height() > MaxPictureSide)
-        return {};
-    return Picture;
+    const QImage Picture = ReadBitmapFile(File);
+    return Picture.isNull() ? QPixmap() : QPixmap::fromImage(Picture);
 }
 
 int CellPictures::RenderingScale(qreal DevicePixelRatio)

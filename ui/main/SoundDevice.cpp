@@ -101,50 +101,80 @@ Samples SamplesOf(const QByteArray& Wave)
 // One stream to the sound server, fed by its own thread. The window only raises a counter;
 // the thread writes the cue in slices of a hundredth of a second and, when a newer play
 // comes, writes no more of the old one and starts again from the beginning.
+//
+// Closing waits for the thread only a moment. A sound server may accept the connection and
+// then never answer (a hung PulseAudio, a stale socket): the thread then sits inside the
+// server's library for as long as that library likes, half a minute or more, and the game
+// must not outlive its window by so long. Such a thread is let go; everything it uses is
+// shared with it and lives until it is done, or until the process ends around it.
 struct SoundDevice::Stream {
-    explicit Stream(const QByteArray& Wave, const char* Name) : Cue(SamplesOf(Wave)), Name(Name)
+    Stream(const QByteArray& Wave, std::string Name) : Shared(std::make_shared<State>(SamplesOf(Wave), std::move(Name)))
     {
-        Worker = std::thread([this] { Run(); });
+        Worker = std::thread([Shared = Shared] { Run(*Shared); });
     }
     ~Stream()
     {
-        {
-            std::lock_guard Lock(Guard);
-            Stopping = true;
-        }
-        Wake.notify_one();
-        Worker.join();
+        std::unique_lock Lock(Shared->Guard);
+        Shared->Stopping = true;
+        Shared->Wake.notify_all();
+        const bool Finished = Shared->Wake.wait_for(Lock, CloseWait, [this] { return Shared->Finished; });
+        Lock.unlock();
+        if (Finished)
+            Worker.join();
+        else
+            Worker.detach();
     }
     void Play()
     {
         {
-            std::lock_guard Lock(Guard);
-            ++Plays;
+            std::lock_guard Lock(Shared->Guard);
+            ++Shared->Plays;
         }
-        Wake.notify_one();
+        Shared->Wake.notify_all();
     }
+
+    // How long closing waits for the thread to flush and free its stream: a server that
+    // answers at all does so within a few milliseconds.
+    static constexpr auto CloseWait = std::chrono::milliseconds(300);
 
 private:
+    struct State {
+        State(Samples Cue, std::string Name) : Cue(std::move(Cue)), Name(std::move(Name)) {}
+        const Samples Cue;
+        const std::string Name;
+        std::mutex Guard;
+        std::condition_variable Wake;  // a play or the close for the thread; the thread's end for the close
+        unsigned Plays = 0;
+        bool Stopping = false;
+        bool Finished = false;
+    };
+
     // Waits for the next play; false when the device closes.
-    bool NextPlay(unsigned& Seen)
+    static bool NextPlay(State& Shared, unsigned& Seen)
     {
-        std::unique_lock Lock(Guard);
-        Wake.wait(Lock, [&] { return Stopping || Plays != Seen; });
-        Seen = Plays;
-        return !Stopping;
+        std::unique_lock Lock(Shared.Guard);
+        Shared.Wake.wait(Lock, [&] { return Shared.Stopping || Shared.Plays != Seen; });
+        Seen = Shared.Plays;
+        return !Shared.Stopping;
     }
-    bool Restarted(unsigned Seen)
+    static bool Closing(State& Shared)
     {
-        std::lock_guard Lock(Guard);
-        return Stopping || Plays != Seen;
+        std::lock_guard Lock(Shared.Guard);
+        return Shared.Stopping;
+    }
+    static bool Restarted(State& Shared, unsigned Seen)
+    {
+        std::lock_guard Lock(Shared.Guard);
+        return Shared.Stopping || Shared.Plays != Seen;
     }
 
-    void Run()
+    static void Run(State& Shared)
     {
+        pa_simple* Server = nullptr;
         const SimpleApi* Api = LoadSimpleApi();
+        const Samples& Cue = Shared.Cue;
         const std::uint32_t Frame = Cue.FrameBytes;
         const std::uint32_t Slice = std::max<std::uint32_t>(1, Cue.Format.rate / 100) * Frame;
-        pa_simple* Server = nullptr;
         if (Api && !Cue.Data.isEmpty()) {
             // A short queue at the server, so a restart is heard at once, that starts playing
             // as soon as one slice has arrived rather than when the queue is full. (Starting
@@ -153,19 +183,20 @@ private:
             const auto Start = std::min<std::uint32_t>(Slice, static_cast<std::uint32_t>(Cue.Data.size()));
             const pa_buffer_attr Queue{ServerDefault, 4 * Slice, Start, ServerDefault, ServerDefault};
             int Error = 0;
-            Server =
-                Api->New(nullptr, "Orbulon", PA_STREAM_PLAYBACK, nullptr, Name, &Cue.Format, nullptr, &Queue, &Error);
+            Server = Api->New(nullptr, "Orbulon", PA_STREAM_PLAYBACK, nullptr, Shared.Name.c_str(), &Cue.Format,
+                              nullptr, &Queue, &Error);
         }
-        if (!Server)
+        // A server that answered only after the window closed is not worth a word.
+        if (!Server && !Closing(Shared))
             ReportSilence(Api ? "the sound server did not answer" : "libpulse-simple.so.0 could not be loaded");
         unsigned Seen = 0;
-        while (NextPlay(Seen)) {
+        while (NextPlay(Shared, Seen)) {
             if (!Server)
                 continue;  // silent: the plays are taken and forgotten
             // No flush here: what the server holds is the last few hundredths of a second
             // of the play before, still to be heard; dropping it silenced a quick rattle.
             int Error = 0;
-            for (qsizetype At = 0; At < Cue.Data.size() && !Restarted(Seen); At += Slice) {
+            for (qsizetype At = 0; At < Cue.Data.size() && !Restarted(Shared, Seen); At += Slice) {
                 const auto Length = std::min<qsizetype>(Slice, Cue.Data.size() - At);
                 if (Api->Write(Server, Cue.Data.constData() + At, static_cast<std::size_t>(Length), &Error) < 0)
                     break;
@@ -176,15 +207,13 @@ private:
             Api->Flush(Server, &Error);  // the window is closing: its sound stops with it
             Api->Free(Server);
         }
+        std::lock_guard Lock(Shared.Guard);
+        Shared.Finished = true;
+        Shared.Wake.notify_all();
     }
 
-    const Samples Cue;
-    const char* const Name;
-    std::mutex Guard;
-    std::condition_variable Wake;
-    unsigned Plays = 0;
-    bool Stopping = false;
-    std::thread Worker;  // last: it starts once everything it uses is made
+    std::shared_ptr<State> Shared;
+    std::thread Worker;
 };
 
 SoundDevice::SoundDevice(QObject* Parent) : QObject(Parent)
@@ -195,7 +224,7 @@ SoundDevice::SoundDevice(QObject* Parent) : QObject(Parent)
     connect(&Opener, &QTimer::timeout, this, &SoundDevice::OpenDevice);
 }
 
-SoundDevice::~SoundDevice() = default;  // closes the stream and joins its thread
+SoundDevice::~SoundDevice() = default;  // closes the stream, waiting for its thread only a moment
 
 int SoundDevice::Spacing(int Count)
 {
@@ -231,8 +260,7 @@ void SoundDevice::OpenDevice()
     if (Output || Wave.isEmpty())
         return;
     // The stream is named after the file, so the mixer tells the two cues apart.
-    StreamName = FileName.filename().string();
-    Output = std::make_unique<Stream>(Wave, StreamName.c_str());
+    Output = std::make_unique<Stream>(Wave, FileName.filename().string());
 }
 
 void SoundDevice::SoundNext()

@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <string>
 
 namespace orbulon {
 
@@ -55,7 +54,6 @@ private:
     struct Stream;  // the worker thread that writes the samples to the sound server
 
     QByteArray Wave;  // the checked wave, kept whole: what lies beside the program later never reaches the player
-    std::string StreamName;
     std::unique_ptr<Stream> Output;
     QTimer Opener;
     QTimer Pacer;

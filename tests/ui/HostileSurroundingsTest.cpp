@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game where its surroundings work against it: FIFOs in place of its files, a sound server
+// that never answers, another copy holding the table's lock, a folder name in a foreign encoding.
+#include "WindowTestSupport.h"
+
+#include "MediaFile.h"
+#include "MessageBoxes.h"
+#include "SessionBus.h"
+#include "SoundDevice.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmScores.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+using namespace orbulon;
+using namespace orbulon::test;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A socket at Name (a path, or an abstract name when it starts with a NUL) that takes
+// connections and never says a word, as a hung sound server or session bus does.
+int MuteListener(const std::string& Name)
+{
+    const int Listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_un Address{};
+    Address.sun_family = AF_UNIX;
+    Name.copy(Address.sun_path, sizeof Address.sun_path - 1);
+    const auto Length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + Name.size() + (Name[0] != '\0'));
+    if (::bind(Listener, reinterpret_cast<sockaddr*>(&Address), Length) != 0 || ::listen(Listener, 4) != 0)
+        return ::close(Listener), -1;
+    return Listener;
+}
+
+// Opens each FIFO for writing, again and again, until the watch ends: that succeeds only while
+// something has it open for reading, which is noted in Read; the writer closes at once, so a
+// reader waiting there reads the end of the file, and the test fails rather than hangs.
+struct FifoWatch {
+    explicit FifoWatch(std::vector<fs::path> Fifos) : Fifos(std::move(Fifos)) {}
+    std::vector<fs::path> Fifos;
+    std::mutex Guard;
+    QStringList Read;
+    std::atomic<bool> Done = false;
+    std::thread Watcher{[this] {
+        for (; !Done; std::this_thread::sleep_for(1ms))
+            for (const fs::path& Fifo : Fifos)
+                if (const int Writer = ::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); Writer >= 0) {
+                    ::close(Writer);
+                    const std::lock_guard Lock(Guard);
+                    Read << QString::fromStdString(Fifo.filename().string());
+                }
+    }};
+    QStringList Stop() { return Done = true, Watcher.join(), Read; }
+};
+
+struct NoLauncher : ProgramLauncher {
+    bool Start(const std::string&) override { return false; }
+    std::string FindSystemInfoTool() override { return {}; }
+};
+
+}  // namespace
+
+class HostileSurroundingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every picture, sound and data file in the program's folder a FIFO with no writer: each
+    // secondary window opens, draws, and shows its stand-ins, having read none of them.
+    void NoSecondaryWindowWaitsOnAFifoInPlaceOfItsFiles()
+    {
+        const MediaCopy Media;
+        const std::vector<fs::path> Fifos(fs::directory_iterator(Media.Folders().Program), {});
+        for (const fs::path& File : Fifos)
+            QVERIFY(fs::remove(File) && ::mkfifo(File.c_str(), 0600) == 0);
+        FifoWatch Watch(Fifos);
+        NoLauncher Launcher;
+        RecordingPrompts Player;
+        frmAbout About(Media.Folders(), Launcher, &Player);
+        frmHelp Help(Media.Folders());
+        frmScores Scores(Media.Folders());
+        for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Help, &Scores}) {
+            Window->show();
+            QVERIFY(!Window->grab().isNull());
+            QVERIFY(!Window->windowIcon().isNull());
+        }
+        QVERIFY(!About.picIcon->pixmap().isNull());
+        QCOMPARE(Scores.lblScore[1]->text(), QStringLiteral("0"));
+        QCOMPARE(Watch.Stop(), QStringList());
+    }
+
+    // A server that takes the connection and never answers keeps the cue's thread waiting inside
+    // the sound library for half a minute: closing the cue must not wait for it.
+    void ACueClosesAtOnceWhenTheSoundServerNeverAnswers()
+    {
+        if (void* Library = ::dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL))
+            ::dlclose(Library);
+        else
+            QSKIP("libpulse-simple.so.0 is not installed");
+        const MediaCopy Media;
+        const fs::path Socket = Media.Temp.Path / "mute";
+        const int Server = MuteListener(Socket);
+        QVERIFY(Server >= 0);
+        qputenv("PULSE_SERVER", QByteArray("unix:") + Socket.c_str());
+
+        auto Device = std::make_unique<SoundDevice>();
+        Device->FileName = Media.Path(ClickWaveFile);
+        Device->Open();
+        Device->Play();
+        int Caller = -1;
+        const auto Called = [&] {
+            return Caller >= 0 || (Caller = ::accept4(Server, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(Called(), 5000);
+        QElapsedTimer Closing;
+        Closing.start();
+        Device.reset();
+        const qint64 Took = Closing.elapsed();
+        qunsetenv("PULSE_SERVER");
+        ::close(Caller);  // the let-go thread now hears the refusal and ends
+        ::close(Server);
+        QVERIFY2(Took < 1000, qPrintable(QStringLiteral("closing took %1 ms").arg(Took)));
+    }
+
+    // A session bus that takes the connection and never answers would hold the window back for
+    // good inside Qt: it is found out within the patience given, by path or abstract name, past
+    // an entry that refuses. (A bus that answers is left to Qt: the accessibility test reads the
+    // game through one.)
+    void AMuteSessionBusIsFoundOutInGoodTime()
+    {
+        const TempFolder Temp;
+        const std::string Path = (Temp.Path / "bus").string(), Abstract = "orbulon-bus-" + std::to_string(::getpid());
+        const int ByPath = MuteListener(Path), ByName = MuteListener(std::string(1, '\0') + Abstract);
+        QVERIFY(ByPath >= 0 && ByName >= 0);
+        QElapsedTimer Clock;
+        Clock.start();
+        QVERIFY(!SessionBusAnswers("unix:path=" + Path, 50ms));
+        QVERIFY(!SessionBusAnswers("unix:path=/nowhere;unix:abstract=" + Abstract + ",guid=0123", 50ms));
+        QVERIFY(Clock.elapsed() < 1000);
+        QVERIFY(SessionBusAnswers("tcp:host=localhost,port=1", 50ms));
+        QVERIFY(SessionBusAnswers("unix:path=/nowhere", 50ms));
+
+        ::close(ByPath), ::close(ByName);
+    }
+
+    // While another copy saves, the window's events go on; after a moment a box says what the
+    // game waits for. The wait ends with the lock, when the player gives up, or after a minute.
+    void TheLockWaitKeepsTheWindowGoingAndTheBoxLetsThePlayerGiveUp()
+    {
+        QWidget Owner;
+        MessageBoxes Boxes(&Owner);
+        std::chrono::milliseconds Now{0};
+        Boxes.Clock = [&Now] { return Now; };
+        int Ticks = 0;
+        QTimer Window;
+        connect(&Window, &QTimer::timeout, [&Ticks] { ++Ticks; });
+        Window.start(1);
+        const auto BoxShown = [] { return qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()); };
+
+        // The other copy is done after ten tries, a second of the clock apart.
+        int Tries = 0;
+        QString Told;
+        QVERIFY(Boxes.WaitForLock([&] {
+            if (QProgressDialog* Box = BoxShown())
+                Told = Box->labelText();
+            return Now += 1s, ++Tries > 10;
+        }));
+        QVERIFY(Ticks >= 10);
+        QVERIFY(Told.startsWith(QStringLiteral("Waiting for another copy")));
+        QTRY_VERIFY(!BoxShown());
+
+        // The player gives up as soon as the box is up.
+        WhenModal([](QWidget* Box) { static_cast<QProgressDialog*>(Box)->cancel(); });
+        Tries = 0;
+        QVERIFY(!Boxes.WaitForLock([&] { return Now += 100ms, ++Tries, false; }));
+        QVERIFY(Tries < 100);
+
+        // Nobody there: the wait ends after a minute of the clock.
+        Tries = 0;
+        QVERIFY(!Boxes.WaitForLock([&] { return Now += 10s, ++Tries, false; }));
+        QCOMPARE(Tries, 6);
+    }
+
+    // The folder as the system names it: a Latin-1 "café" is not UTF-8 and must still be found;
+    // a link that cannot be read, or names no absolute path, gives no folder rather than the
+    // current one.
+    void TheProgramsFolderIsFoundWhateverBytesItsNameHolds()
+    {
+        const TempFolder Temp;
+        const fs::path Cafe = Temp.Path / std::string("caf\xe9");
+        fs::create_symlink(Cafe / "orbulon", Temp.Path / "exe");
+        fs::create_symlink("orbulon", Temp.Path / "relative");
+        QCOMPARE(ProgramFolderOf(Temp.Path / "exe").native(), Cafe.native());
+        QVERIFY(ProgramFolderOf(Temp.Path / "relative").empty() && ProgramFolderOf(Temp.Path / "none").empty());
+    }
+};
+
+QTEST_MAIN(HostileSurroundingsTest)
+#include "HostileSurroundingsTest.moc"
