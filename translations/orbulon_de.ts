@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Wollen Sie das Spiel wirklich beenden?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon findet seinen eigenen Ordner nicht, in dem seine Bilder, Klänge und Punktestände liegen, und kann deshalb nicht starten.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Warte, bis eine andere Orbulon-Kopie ihren Punktestand gespeichert hat, bevor Ihrer gespeichert wird.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Meinen Punktestand nicht speichern</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

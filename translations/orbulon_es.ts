@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>¿Seguro que quieres salir?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon no encuentra su propia carpeta, donde guarda sus imágenes, sonidos y puntuaciones, así que no puede iniciarse.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Esperando a que otra copia de Orbulon guarde su puntuación antes de guardar la suya.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>No guardar mi puntuación</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

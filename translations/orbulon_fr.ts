@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Voulez-vous vraiment quitter&#x202f;?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon ne trouve pas son propre dossier, où sont gardés ses images, ses sons et ses scores&#x202f;; il ne peut donc pas démarrer.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Attente qu’une autre copie d’Orbulon enregistre son score avant d’enregistrer le vôtre.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Ne pas enregistrer mon score</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

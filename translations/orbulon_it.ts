@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Vuoi davvero uscire?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon non trova la propria cartella, dove tiene immagini, suoni e punteggi, quindi non può avviarsi.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>In attesa che un’altra copia di Orbulon salvi il suo punteggio prima di salvare il tuo.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Non salvare il mio punteggio</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Weet u zeker dat u wilt afsluiten?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon kan zijn eigen map niet vinden, waar zijn afbeeldingen, geluiden en scores staan, en kan dus niet starten.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Wachten tot een andere kopie van Orbulon haar score heeft opgeslagen voordat de uwe wordt opgeslagen.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Mijn score niet opslaan</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Czy na pewno chcesz zakończyć?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon nie może znaleźć własnego folderu, w którym trzyma obrazy, dźwięki i wyniki, więc nie może się uruchomić.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Czekam, aż inna kopia Orbulona zapisze swój wynik, zanim zapiszę Twój.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Nie zapisuj mojego wyniku</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

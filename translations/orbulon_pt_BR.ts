@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Tem certeza de que deseja sair?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>O Orbulon não encontra a própria pasta, onde ficam suas imagens, sons e pontuações, e por isso não pode iniciar.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Aguardando outra cópia do Orbulon salvar a pontuação dela antes de salvar a sua.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Não salvar minha pontuação</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

@@ -70,6 +70,18 @@
         <source>Are you sure you want to exit?     </source>
         <translation>Вы действительно хотите выйти?     </translation>
     </message>
+    <message>
+        <source>Orbulon cannot find its own folder, where its pictures, sounds and scores are kept, so it cannot start.     </source>
+        <translation>Orbulon не может найти свою папку, где хранятся его картинки, звуки и рекорды, поэтому не может запуститься.     </translation>
+    </message>
+    <message>
+        <source>Waiting for another copy of Orbulon to save its score before saving yours.     </source>
+        <translation>Ожидание, пока другая копия Orbulon сохранит свой результат, прежде чем сохранить ваш.     </translation>
+    </message>
+    <message>
+        <source>Do not save my score</source>
+        <translation>Не сохранять мой результат</translation>
+    </message>
 </context>
 <context>
     <name>orbulon::Program</name>

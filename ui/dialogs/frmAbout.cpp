@@ -65,8 +65,8 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
     lblTitle->setFont(TitleFont);
     lblTitle->setGeometry(70 * Z, 16 * Z, 259 * Z, 32 * Z);
 
-    lblVersion = new QLabel(
-        tr("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
+    lblVersion =
+        new QLabel(tr("Version %1.%2.%3").arg(GameVersionMajor).arg(GameVersionMinor).arg(GameVersionPatch), this);
     lblVersion->setGeometry(70 * Z, 52 * Z, 259 * Z, std::max(15 * Z, lblVersion->sizeHint().height()));
 
     lblDescription = new QLabel(tr("A puzzle of coloured balls: clear the joined groups of one colour, and the "
