@@ -31,8 +31,11 @@ inline std::string ScaledFile(std::string_view File, int Scale)
 }
 
 // The renderings of every cell bitmap the build lays beside the program, in times the designed
-// 20 x 20: the designed one, then one drawn afresh for each denser screen or closer zoom.
-inline constexpr std::array<int, 4> BitmapScales{1, 2, 3, 4};
+// 20 x 20: the designed one, then one drawn afresh for each whole density up to the closest zoom
+// (4) on a 2x screen, so that no zoom on such a screen draws a ball blown up.
+inline constexpr std::array<int, 8> BitmapScales{1, 2, 3, 4, 5, 6, 7, 8};
+static_assert(BitmapScales.front() == 1 && BitmapScales.back() == int(BitmapScales.size()),
+              "the window steps down through the renderings one by one");
 
 inline constexpr std::string_view IconFile = "Orbulon.ico";
 inline constexpr std::string_view ClickWaveFile = "Click.wav";

@@ -46,7 +46,7 @@ frmAbout::frmAbout(const GameFolders& Folders, ProgramLauncher& Launcher, Messag
     // icon stands in for it.
     picIcon = new QLabel(this);
     QPixmap Ball;
-    for (int Scale = std::min(Z, 4); Scale >= 1 && Ball.isNull(); --Scale) {
+    for (int Scale = std::min(Z, BitmapScales.back()); Scale >= 1 && Ball.isNull(); --Scale) {
         Ball = QPixmap::fromImage(ReadBitmapFile(Folders.Program / ScaledFile(BitmapFile(5), Scale)));
         Ball.setDevicePixelRatio(Scale / double(Z));
     }

@@ -57,7 +57,7 @@ QPixmap CellPictures::Picture(const std::filesystem::path& Folder, int Colour, q
         Files = {};
     }
     const int Scale = RenderingScale(DevicePixelRatio);
-    const int Code = Colour >= 1 && Colour <= 5 ? Colour : 0;
+    const int Code = Colour >= 1 && Colour <= ColourCount ? Colour : 0;
     // Without the rendering the screen wants, the densest one below it.
     for (int Rendering = Scale; Rendering >= 1; --Rendering) {
         Kept& Known = Files[static_cast<std::size_t>(Code * Renderings + Rendering - 1)];

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Board.h"
+#include "GameFiles.h"
 #include "MediaFile.h"
 
 #include <QPixmap>
@@ -22,15 +23,15 @@ namespace orbulon {
 class CellPictures {
 public:
     // The picture of a colour code for a cell drawn at DevicePixelRatio screen pixels to the
-    // designed pixel (the zoom times the screen's own ratio): the 2x, 3x or 4x rendering
+    // designed pixel (the zoom times the screen's own ratio): the 2x, 3x, 4x or denser rendering
     // where the cell is that dense and the file exists, else the densest one below it, else
     // the designed 20 x 20 file, else a drawn stand-in (the blank cell, or a plain ball of
     // that colour). It always covers the cell's 20 x 20 designed pixels.
     QPixmap Picture(const std::filesystem::path& Folder, int Colour, qreal DevicePixelRatio = 1.0);
 
     // The densest rendering the game looks for, and the one chosen for a cell of
-    // DevicePixelRatio: 1 to 4.
-    static constexpr int MaxRendering = 4;
+    // DevicePixelRatio: 1 to MaxRendering.
+    static constexpr int MaxRendering = BitmapScales.back();
     static int RenderingScale(qreal DevicePixelRatio);
 
     // How many times a file has been decoded, for the tests of the sharing.
