@@ -76,14 +76,6 @@ class WindowsTest : public QObject {
         return *Window;
     }
     void Click(int Cell) { QTest::mouseClick(Window->picBall[Cell], Qt::LeftButton); }
-    // A new game on a board without a move but for one pair at the top of the right column, taken.
-    void PlayToTheEnd()
-    {
-        Window->FileMenuItem[1]->trigger();
-        Window->Game().BallColour = QuietBoard();
-        Window->Game().BallColour[121] = Window->Game().BallColour[132] = Red;
-        Click(132), Click(132);
-    }
 
 private slots:
     // The tests close and reopen windows; the application must outlive them all. The zoom they
@@ -419,8 +411,12 @@ private slots:
     {
         for (const bool Played : {false, true}) {
             Start();
-            if (Played)
-                PlayToTheEnd();
+            if (Played) {  // a new game whose only move, a pair at the top of the right column, is taken
+                Window->FileMenuItem[1]->trigger();
+                Window->Game().BallColour = QuietBoard();
+                Window->Game().BallColour[121] = Window->Game().BallColour[132] = Red;
+                Click(132), Click(132);
+            }
             const std::size_t Boxes = Player.Said.size();
             Window->FileMenuItem[3]->trigger();
             QVERIFY2(!Window->isVisible() && Player.Said.size() == Boxes, Played ? "after a game" : "before any game");
