@@ -29,16 +29,23 @@ int FramesShown(const frmMain& Window)
 int MisplacedRed(const frmMain& Window)
 {
     const int Gap = Window.Board->Zoom();
-    QRegion Frames;
+    // Red where the frames belong, black where a cell or the score box hides the surface: painted
+    // once, so that the check costs a look-up per pixel at every zoom.
+    QImage Wanted(Window.Board->size(), QImage::Format_RGB32);
+    Wanted.fill(Qt::white);
+    QPainter Painter(&Wanted);
     for (int Index = 1; Index <= 132; ++Index)
         if (Window.HighlightShown(Index))
-            Frames += Window.picBall[Index]->geometry().adjusted(-Gap, -Gap, Gap, Gap);
+            Painter.fillRect(Window.picBall[Index]->geometry().adjusted(-Gap, -Gap, Gap, Gap), Qt::red);
+    for (const QWidget* Child : Window.Board->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        Painter.fillRect(Child->geometry(), Qt::black);
+    Painter.end();
     const QImage Surface = Window.Board->grab().toImage();
     int Wrong = 0;
-    for (int y = 0; y < ScoreRect.Top * Gap; ++y)
+    for (int y = 0; y < Surface.height(); ++y)
         for (int x = 0; x < Surface.width(); ++x)
-            Wrong += !Window.Board->childAt(x, y) &&
-                (Surface.pixelColor(x, y) == QColor(255, 0, 0)) != Frames.contains(QPoint(x, y));
+            Wrong += Wanted.pixel(x, y) != qRgb(0, 0, 0) &&
+                (Surface.pixel(x, y) == qRgb(255, 0, 0)) != (Wanted.pixel(x, y) == qRgb(255, 0, 0));
     return Wrong;
 }
 
