@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tests and the window benchmark share: a private copy of the media, and the modal windows answered.
+// What the window tests and the window benchmark share: a private copy of the media, a desktop
+// stand-in, and the modal windows answered.
 #pragma once
 
 #include "GameFiles.h"
