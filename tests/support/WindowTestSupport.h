@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tests and the window benchmark share: a private copy of the media, and the modal windows answered.
+// What the window tests and the window benchmark share: a private copy of the media, a desktop
+// stand-in, and the modal windows answered.
 #pragma once
 
 #include "GameFiles.h"
 #include "GameWindows.h"
 #include "RecordingPrompts.h"
+#include "SysInfo.h"
 #include "TempFolder.h"
 
 #include <QtTest>
@@ -21,13 +23,27 @@ struct MediaCopy {
     {
         std::filesystem::create_directories(Folders().User);
         for (std::string_view Name : MediaFiles)
-            WriteBytes(Path(Name), ReadBytes(std::filesystem::path(ORBULON_MEDIA_DIR) / Name));
-        WriteBytes(Path(TableFile), ReadBytes(std::filesystem::path(ORBULON_MEDIA_DIR) / TableFile));
+            Copy(Name);
+        Copy(TableFile);
+    }
+    // Lays the build's own file of that name beside the program.
+    void Copy(std::string_view Name) const
+    {
+        WriteBytes(Path(Name), ReadBytes(std::filesystem::path(ORBULON_MEDIA_DIR) / Name));
     }
     GameFolders Folders() const { return {Temp.Path / "program", Temp.Path / "user"}; }
     std::filesystem::path Path(std::string_view Name) const { return Folders().Program / Name; }
     QByteArray Read(std::string_view Name) const { return QByteArray::fromStdString(ReadBytes(Path(Name))); }
     void Write(std::string_view Name, const QByteArray& Bytes) const { WriteBytes(Path(Name), Bytes.toStdString()); }
+};
+
+// A desktop with at most one system-information tool; the programs it starts are noted by
+// their paths among the boxes it was shown.
+struct FakeSystem : ProgramLauncher, RecordingPrompts {
+    explicit FakeSystem(std::string NativeTool = {}) : NativeTool(std::move(NativeTool)) {}
+    bool Start(const std::string& Program) override { return Said.push_back(Program), true; }
+    std::string FindSystemInfoTool() override { return NativeTool; }
+    std::string NativeTool;
 };
 
 // Hands the next modal window, as soon as it is up, to Answer, which must close it.

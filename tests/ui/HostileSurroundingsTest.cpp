@@ -34,8 +34,7 @@ namespace {
 int MuteListener(const std::string& Name)
 {
     const int Listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    sockaddr_un Address{};
-    Address.sun_family = AF_UNIX;
+    sockaddr_un Address{AF_UNIX, {}};
     Name.copy(Address.sun_path, sizeof Address.sun_path - 1);
     const auto Length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + Name.size() + (Name[0] != '\0'));
     if (::bind(Listener, reinterpret_cast<sockaddr*>(&Address), Length) != 0 || ::listen(Listener, 4) != 0)
@@ -64,11 +63,6 @@ struct FifoWatch {
     QStringList Stop() { return Done = true, Watcher.join(), Read; }
 };
 
-struct NoLauncher : ProgramLauncher {
-    bool Start(const std::string&) override { return false; }
-    std::string FindSystemInfoTool() override { return {}; }
-};
-
 }  // namespace
 
 class HostileSurroundingsTest : public QObject {
@@ -84,15 +78,13 @@ private slots:
         for (const fs::path& File : Fifos)
             QVERIFY(fs::remove(File) && ::mkfifo(File.c_str(), 0600) == 0);
         FifoWatch Watch(Fifos);
-        NoLauncher Launcher;
-        RecordingPrompts Player;
-        frmAbout About(Media.Folders(), Launcher, &Player);
+        FakeSystem Desktop;
+        frmAbout About(Media.Folders(), Desktop, &Desktop);
         frmHelp Help(Media.Folders());
         frmScores Scores(Media.Folders());
         for (QWidget* Window : std::initializer_list<QWidget*>{&About, &Help, &Scores}) {
             Window->show();
-            QVERIFY(!Window->grab().isNull());
-            QVERIFY(!Window->windowIcon().isNull());
+            QVERIFY(!Window->grab().isNull() && !Window->windowIcon().isNull());
         }
         QVERIFY(!About.picIcon->pixmap().isNull());
         QCOMPARE(Scores.lblScore[1]->text(), QStringLiteral("0"));
@@ -103,9 +95,7 @@ private slots:
     // the sound library for half a minute: closing the cue must not wait for it.
     void ACueClosesAtOnceWhenTheSoundServerNeverAnswers()
     {
-        if (void* Library = ::dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL))
-            ::dlclose(Library);
-        else
+        if (!::dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL))  // left loaded: the cue loads it next anyway
             QSKIP("libpulse-simple.so.0 is not installed");
         const MediaCopy Media;
         const fs::path Socket = Media.Temp.Path / "mute";
