@@ -116,23 +116,6 @@ Linear MarkColour(Linear Base)
     return Mark;
 }
 
-// Whether the point (u, v), in pixels of the designed 20 x 20 cell from its centre, lies on the
-// mark. The shapes' edges fall on the designed cell's pixel edges (or, for the round ones, clear
-// between its pixel centres), so even the designed cell shows each mark sharp.
-bool OnMark(Mark Sign, double u, double v)
-{
-    const double r = std::hypot(u, v), Near = std::min(std::abs(u), std::abs(v)),
-                 Far = std::max(std::abs(u), std::abs(v));
-    switch (Sign) {
-    case Mark::Ring: return r >= 4.2 && r <= 6.3;
-    case Mark::Dot: return r <= 4;
-    case Mark::Plus: return Near <= 1 && Far <= 6;
-    case Mark::Cross: return Far - Near <= 1.5 && Far <= 5;
-    case Mark::None: break;
-    }
-    return false;
-}
-
 // A ball lit from the upper left: a shaded body inside a light rim of its own hue (a tenth of
 // the radius), its mark, and a small white glint. The radius, rim and mark are fractions of the cell, so the larger
 // renderings are the same ball drawn finer. Each pixel is wholly board, rim, mark or body,

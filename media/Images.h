@@ -9,14 +9,11 @@
 
 namespace orbulon::media {
 
+using orbulon::Mark;
 using orbulon::Rgb;
 
 // The window's background, which shows between the cells and fills the blank cell.
 inline constexpr Rgb Background = BoardBackground;
-
-// The shape painted on a ball in a lighter tone of its colour, so that no player has to tell
-// the balls apart by colour alone.
-enum class Mark { None, Ring, Dot, Plus, Cross };
 
 // A 24-bit BMP file of one cell: a ball of Base marked with Sign on the background, or the
 // blank cell. Scale 1 is the designed 20 x 20 cell; the larger ones draw the same cell afresh,

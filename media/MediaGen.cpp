@@ -42,11 +42,6 @@ bool WriteFile(const fs::path& Path, const std::string& Bytes)
     return true;
 }
 
-// By colour code (0, the empty cell, has none), on the colours of BallColours. The marks tell every ball from every
-// other for players who see no hue, or confuse red with green or blue with yellow: the purple,
-// blue and red balls, alike in greyscale, carry the three marks that overlap least (ring,
-// cross and plus); the green ball's dot and the yellow ball's bare face tell those two apart.
-constexpr Mark BallMarks[ColourCount + 1] = {Mark::None, Mark::Ring, Mark::Cross, Mark::None, Mark::Dot, Mark::Plus};
 // The red ball is also the game's window and desktop icon.
 constexpr Rgb RedBall = BallColours[Red];
 

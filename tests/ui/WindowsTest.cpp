@@ -120,11 +120,16 @@ private slots:
         QTest::failOnWarning(QRegularExpression("\\.(bmp|ico|wav): "));
         frmMain& Window = Start();
         Window.FileMenuItem[1]->trigger();
-        // Blue and green balls are drawn in their own colours, not left as empty cells.
-        QColor Centre[6];
-        for (int Cell = 1; Cell <= 132; ++Cell)
-            Centre[Window.Game().BallColour[Cell]] = Window.picBall[Cell]->Picture().toImage().pixelColor(10, 10);
+        // Blue and green balls are drawn in their own colours, not left as empty cells, each with
+        // its mark (the cross's and the dot's middle) lighter than its body.
+        QColor Centre[6], Body[6];
+        for (int Cell = 1; Cell <= 132; ++Cell) {
+            const QImage Shown = Window.picBall[Cell]->Picture().toImage();
+            Centre[Window.Game().BallColour[Cell]] = Shown.pixelColor(10, 10);
+            Body[Window.Game().BallColour[Cell]] = Shown.pixelColor(10, 5);
+        }
         QVERIFY(Centre[2] != Centre[4] && Centre[2] != QColor(64, 64, 64) && Centre[4] != QColor(64, 64, 64));
+        QVERIFY(Centre[2].lightness() > Body[2].lightness() && Centre[4].lightness() > Body[4].lightness());
         // A group framed and taken with both its sounds unusable: every ball's plays pass in silence.
         const int Cell = CellWithPartner(Window.Game().BallColour);
         Click(Cell);

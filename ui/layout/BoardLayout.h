@@ -4,7 +4,9 @@
 
 #include "Board.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace orbulon {
@@ -62,5 +64,30 @@ inline constexpr std::array<Rgb, ColourCount + 1> BallColours{{
     {50, 180, 80},  // green
     {220, 30, 45},  // red
 }};
+
+// The shape painted on each ball in a lighter tone of its colour, by colour code, so that no
+// player has to tell the balls apart by colour alone: the purple, blue and red balls, alike in
+// greyscale, carry the three marks that overlap least; the green ball's dot and the yellow
+// ball's bare face tell those two apart.
+enum class Mark { None, Ring, Dot, Plus, Cross };
+inline constexpr std::array<Mark, ColourCount + 1> BallMarks{Mark::None, Mark::Ring, Mark::Cross,
+                                                             Mark::None, Mark::Dot,  Mark::Plus};
+
+// Whether the point (u, v), in pixels of the designed 20 x 20 cell from its centre, lies on the
+// mark. The shapes' edges fall on the designed cell's pixel edges (or, for the round ones, clear
+// between its pixel centres), so even the designed cell shows each mark sharp.
+inline bool OnMark(Mark Sign, double u, double v)
+{
+    const double r = std::hypot(u, v), Near = std::min(std::abs(u), std::abs(v)),
+                 Far = std::max(std::abs(u), std::abs(v));
+    switch (Sign) {
+    case Mark::Ring: return r >= 4.2 && r <= 6.3;
+    case Mark::Dot: return r <= 4;
+    case Mark::Plus: return Near <= 1 && Far <= 6;
+    case Mark::Cross: return Far - Near <= 1.5 && Far <= 5;
+    case Mark::None: break;
+    }
+    return false;
+}
 
 }  // namespace orbulon

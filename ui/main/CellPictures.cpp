@@ -31,6 +31,13 @@ QPixmap DrawnCellPicture(int Colour, int Scale)
         Painter.setPen(Qt::NoPen);
         Painter.setBrush(ToQColor(BallColours[static_cast<std::size_t>(Colour)]));
         Painter.drawEllipse(QRectF(2 * Scale, 2 * Scale, (CellSize - 4) * Scale, (CellSize - 4) * Scale));
+        // The ball's own mark, as on its bitmap: a stand-in must not leave the player to colour alone.
+        Painter.setBrush(ToQColor(BallColours[static_cast<std::size_t>(Colour)]).lighter(160));
+        for (int y = 0; y < CellSize * Scale; ++y)
+            for (int x = 0; x < CellSize * Scale; ++x)
+                if (OnMark(BallMarks[static_cast<std::size_t>(Colour)], (x + 0.5) / Scale - CellSize / 2.0,
+                           (y + 0.5) / Scale - CellSize / 2.0))
+                    Painter.drawRect(QRectF(x, y, 1, 1));
     }
     Picture.setDevicePixelRatio(Scale);
     return Picture;
