@@ -162,8 +162,9 @@ TEST_F(DamagedTable, AnUnusableTableGivesWayToAWholeOne)
 {
     fs::remove(Table);
     EXPECT_EQ(Finish(5, "Ann"), AnnAlone);
-    WriteBytes(Table, TableBytes({"00009Bo"}) + "\xff\xfe");  // a broken line 2, then nothing
-    EXPECT_EQ(Finish(5, "Ann"), (Strings{"00009Bo", "00005Ann", "00000", "00000", "00000"}));
+    // Lines ended by LF, by a lone CR and by nothing, and too few of them.
+    WriteBytes(Table, ScrambleText("00009Bo") + "\n" + ScrambleText("00007Cy") + "\r" + ScrambleText("00006Di"));
+    EXPECT_EQ(Finish(5, "Ann"), (Strings{"00009Bo", "00007Cy", "00006Di", "00005Ann", "00000"}));
     // Fields out of range or not numbers, an empty line, a long name, then megabytes of junk.
     WriteBytes(Table,
                TableBytes({"99999Max", "12a45Bob", "", "00001\x1b" + std::string(5000, 'z')}) +
