@@ -29,7 +29,4 @@ inline const std::filesystem::path& ScratchFolder()
 
 inline bool HasLineBreak(std::string_view Text) { return Text.find_first_of("\r\n") != std::string_view::npos; }
 
-// The game's best possible score, the one most likely to enter any table.
-inline constexpr std::int16_t BestScore = 17292;
-
 }  // namespace orbulon::fuzz
