@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The click's decision table and the end of a game when no move is left. (That a click outside
-// a game does nothing is the window tests' to pin, through the board the player clicks; which
-// boards hold a move, the soak's, against its own reference check after every click.)
+// The click's decision table. (That a click outside a game does nothing is the window tests' to
+// pin, through the board the player clicks; which boards hold a move, and the end of a game when
+// none is left, the soak's, against its own reference check after every click.)
 #include "FakeView.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +9,8 @@
 namespace orbulon::test {
 namespace {
 
-// A quiet board whose only move is a red pair at the top of the right column;
-// taking it leaves no move behind.
+// A quiet board whose only move is a red pair at the top of the right column.
 constexpr int PairLow = 121, PairTop = 132;
-
-TEST(Dispatch, TakingTheLastMoveEndsTheGameOnce)
-{
-    auto T = WithRed({PairLow, PairTop});
-    T.Game.picBall_Click(PairLow);
-    T.Game.picBall_Click(PairTop);
-    T.Game.picBall_Click(1);  // later clicks neither tell again nor record again
-    EXPECT_EQ(T.View.Boxes.Said,
-              std::vector<std::string>{"MsgBox [Orbulon!] There are no more possible moves available!     "});
-    EXPECT_EQ(T.Records.Scores, std::vector<std::int16_t>{2});
-    EXPECT_EQ(T.Game.PlayerName, "Recorded");
-}
 
 TEST(Dispatch, AnyOtherClickOnlyDropsTheGroup)
 {
