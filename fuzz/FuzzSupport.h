@@ -9,8 +9,7 @@
 
 namespace orbulon::fuzz {
 
-using test::ReadBytes;
-using test::WriteBytes;
+using namespace test;  // the scratch folder's reads and writes
 
 // A broken promise of the readers is a finding like any crash: report it and stop.
 [[noreturn]] inline void CheckFailed(const char* File, int Line, const char* Condition)
