@@ -33,7 +33,7 @@ std::vector<int> ExpectColumnFiveAfterTaking(const std::set<int>& Group, const s
     const int n = static_cast<int>(Group.size());
     EXPECT_TRUE(T.View.NoTips());
     EXPECT_EQ(T.View.ScoreAtFirstDraw, std::to_string(n * (n - 1)));  // the score shows before the balls leave
-    EXPECT_EQ(T.View.Plays(SoundCue::Clear), n);
+    EXPECT_EQ(std::ranges::count(T.View.Sounds, SoundCue::Clear), n);
     return T.View.Drawn;
 }
 

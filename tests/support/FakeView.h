@@ -46,7 +46,6 @@ public:
         return Boxes.MsgBox(Text, Title, B, I, D);
     }
 
-    int Plays(SoundCue Cue) const { return int(std::ranges::count(Sounds, Cue)); }
     bool NoTips() const { return std::ranges::all_of(Tip, &std::string::empty); }
     int FramesShown() const { return int(std::ranges::count(Frame, true)); }
 };
