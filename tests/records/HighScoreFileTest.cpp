@@ -157,7 +157,6 @@ TEST_F(DamagedTable, AnUnusableTableGivesWayToAWholeOne)
     EXPECT_EQ(Record.HighNames[2], "Bob");
     EXPECT_EQ(Record.HighNames[4], "?" + std::string(MaxNameLength - 1, 'z'));
     EXPECT_EQ(Finish(5, "Ann").size(), 5u);
-    EXPECT_LT(fs::file_size(Table), 400u);
     // A folder in its place is left be: the table moves to the player's folder, without complaint.
     fs::remove(Table);
     fs::create_directory(Table);
