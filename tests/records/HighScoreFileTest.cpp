@@ -108,9 +108,8 @@ TEST_F(LockWait, ACopyFinishingDuringAnotherCopysSaveWaitsForItAndBothScoresAreK
             MayRename.get_future().wait();
             return ::rename(From, To);
         };
-        RecordingPrompts SlowUi;
-        SlowUi.Answer = "Slow";
-        std::string Name;
+        RecordingPrompts SlowUi;  // keeps the offered name
+        std::string Name = "Slow";
         Slow.RecordHighScore(2000, Name, SlowUi);
     });
     Saving.get_future().wait();
