@@ -9,8 +9,7 @@
 
 namespace orbulon::fuzz {
 
-using test::ReadBytes;
-using test::WriteBytes;
+using namespace test;  // the scratch folder's reads and writes
 
 // A broken promise of the readers is a finding like any crash: report it and stop.
 [[noreturn]] inline void CheckFailed(const char* File, int Line, const char* Condition)
@@ -28,8 +27,5 @@ inline const std::filesystem::path& ScratchFolder()
 }
 
 inline bool HasLineBreak(std::string_view Text) { return Text.find_first_of("\r\n") != std::string_view::npos; }
-
-// The game's best possible score, the one most likely to enter any table.
-inline constexpr std::int16_t BestScore = 17292;
 
 }  // namespace orbulon::fuzz

@@ -2,6 +2,7 @@
 // Fuzzes "Config.cfg", from its bytes and on disk: any bytes, any line ends, any length. Whatever
 // the file holds, every rank reads as a score and a name, a new best keeps every entry the loader
 // could read, and a score that does not enter leaves the file byte for byte as it was.
+#include "Board.h"
 #include "FuzzSupport.h"
 #include "GameFiles.h"
 #include "HighScoreRecord.h"
@@ -34,18 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     // The best score a game can make enters unless the file claims better.
     HighScoreTable Expected = Table;
-    const int Rank = PlaceScore(Expected, BestScore, "Fuzz");
+    const int Rank = PlaceScore(Expected, MaxScore, "Fuzz");
 
     // The game's end writes that table, whole, where it found the file, or leaves the file alone.
-    std::string Name = "Player 1";
-    test::RecordingPrompts Ui;  // the player at the end of a game: types a name, reads the messages
-    Ui.Answer = "Fuzz";
-    Record.RecordHighScore(BestScore, Name, Ui);
-    FUZZ_CHECK(Name == "Fuzz" && Record.TablePath() == Program / TableFile);
+    std::string Name = "Fuzz";
+    test::RecordingPrompts Ui;  // the player at the end of a game: keeps the offered name, reads the messages
+    Record.RecordHighScore(MaxScore, Name, Ui);
+    FUZZ_CHECK(Record.TablePath() == Program / TableFile);
     FUZZ_CHECK(ReadBytes(Program / TableFile) == (Rank == 0 ? std::string(Bytes) : FormatHighScoreTable(Expected)));
     FUZZ_CHECK(Expected == HighScoreTable{Record.HighScores, Record.HighNames});
-    HighScoreRecord Reread(Program, User);
-    Reread.LoadHighScores();
-    FUZZ_CHECK(Expected == HighScoreTable{Reread.HighScores, Reread.HighNames});
     return 0;
 }

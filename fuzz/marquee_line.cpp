@@ -17,16 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     FUZZ_CHECK(Bytes.substr(0, Line.size()) == Line && !HasLineBreak(Line) &&
                (Line.size() == Bytes.size() || HasLineBreak(Bytes.substr(Line.size(), 1))));
 
-    // Every line of a file, in order, with nothing but the line ends between them.
-    std::size_t Consumed = 0;
-    for (const std::string_view Each : SplitLines(Bytes, Bytes.size() + 1)) {
-        FUZZ_CHECK(!HasLineBreak(Each) && Bytes.substr(Consumed, Each.size()) == Each);
-        Consumed += Each.size();
-        if (Consumed < Bytes.size())
-            Consumed += Bytes.substr(Consumed, 2) == "\r\n" ? 2 : 1;
-    }
-    FUZZ_CHECK(Consumed == Bytes.size());
-
     // (That unscrambling loses nothing is the scramble tests' to pin, byte by byte at every key position.)
     const std::string Plain = UnscrambleText(Line);
 

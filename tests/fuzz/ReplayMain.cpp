@@ -17,8 +17,7 @@ int main(int argc, char** argv)
             Inputs.insert(Entry.path());
     for (const auto& Input : Inputs) {
         const std::string Bytes = orbulon::test::ReadBytes(Input);
-        std::printf("%s\n", Input.filename().c_str());
-        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", Input.filename().c_str());  // unbuffered: named before any finding
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size());
     }
     std::printf("%zu inputs replayed\n", Inputs.size());

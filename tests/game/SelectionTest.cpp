@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding and framing a group, and the points it shows.
+// Finding and framing a group, the points it shows, and any other click dropping it. (That a
+// click outside a game does nothing is the window tests' to pin, through the board the player
+// clicks; which boards hold a move, and the end of a game when none is left, the soak's.)
 #include "FakeView.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +55,21 @@ TEST(SelectGroup, ASelectedGroupShowsItsPointsAfterOneClickPerBall)
         EXPECT_EQ(T.Game.GroupPoints, Points);
         for (int i = 1; i <= Cells; ++i)
             EXPECT_EQ(T.View.Tip[i], T.View.Frame[i] ? " 12 " : "") << i;
+    }
+}
+
+TEST(Dispatch, AnyOtherClickOnlyDropsTheGroup)
+{
+    auto T = WithRed({121, 132});  // the board's only move, a pair at the top of the right column
+    T.Game.BallColour[130] = Empty;
+    T.Game.picBall_Click(130);  // an empty cell selects nothing
+    EXPECT_FALSE(T.Game.GroupSelected);
+    for (int Other : {1, 130}) {
+        T.Game.picBall_Click(121);
+        T.View.Frame[130] = true;  // not even a framed empty cell belongs to the group
+        T.Game.picBall_Click(Other);
+        EXPECT_TRUE(!T.Game.GroupSelected && T.View.FramesShown() == 0 && T.View.NoTips()) << Other;
+        EXPECT_EQ(T.Game.Score, 0) << Other;
     }
 }
 

@@ -37,34 +37,23 @@ inline Strings PlainLines(const fs::path& Path)
     return Lines;
 }
 
-// Waits for a child process to end; gives its exit code, or -1 when a signal ended it.
-inline int ExitOf(pid_t Child)
+// Runs Scenario as an ordinary user when the suite runs as root, in a child process, so that
+// folder and file permissions bite.
+inline void RunUnprivileged(const std::function<void()>& Scenario)
 {
-    int Status = 0;
-    return ::waitpid(Child, &Status, 0) == Child && WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
-}
-
-// Runs Scenario in a child process, as an ordinary user when the suite runs as root, so that
-// folder and file permissions bite; gives the child's exit code, 0 when Scenario did not fail.
-inline int RunInChild(const std::function<void()>& Scenario, bool Unprivileged = false)
-{
+    if (::geteuid() != 0)
+        return Scenario();
     std::cout.flush();
     const pid_t Child = ::fork();
     if (Child == 0) {
-        if (Unprivileged && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(77);
         Scenario();
         std::cout.flush();
         ::_exit(testing::Test::HasFailure() ? 1 : 0);
     }
-    return ExitOf(Child);
-}
-
-inline void RunUnprivileged(const std::function<void()>& Scenario)
-{
-    if (::geteuid() != 0)
-        return Scenario();
-    const int Code = RunInChild(Scenario, true);
+    int Status = 0;
+    const int Code = ::waitpid(Child, &Status, 0) == Child && WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
     if (Code == 77)
         GTEST_SKIP() << "cannot drop root privileges here";
     EXPECT_EQ(Code, 0) << "the unprivileged scenario failed";

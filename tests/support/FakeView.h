@@ -7,7 +7,6 @@
 #include "modGeneral.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 namespace orbulon::test {
@@ -37,12 +36,7 @@ public:
     void ShowHighlight(int Index) override { Frame.at(Index) = true; }
     void HideHighlight(int Index) override { Frame.at(Index) = false; }
     bool HighlightShown(int Index) const override { return Frame.at(Index); }
-    int MostShown = 0;  // the highest score the box ever showed
-    void SetScoreText(const std::string& Text) override
-    {
-        ScoreText = Text;
-        MostShown = std::max(MostShown, std::atoi(Text.c_str()));
-    }
+    void SetScoreText(const std::string& Text) override { ScoreText = Text; }
     void SetScoreAlignment(ScoreAlignment A) override { Alignment = A; }
     void SetHintVisible(bool Visible) override { Hint = Visible; }
     void StopMarquee() override { ++MarqueeStops; }
@@ -52,7 +46,6 @@ public:
         return Boxes.MsgBox(Text, Title, B, I, D);
     }
 
-    int Plays(SoundCue Cue) const { return int(std::ranges::count(Sounds, Cue)); }
     bool NoTips() const { return std::ranges::all_of(Tip, &std::string::empty); }
     int FramesShown() const { return int(std::ranges::count(Frame, true)); }
 };
