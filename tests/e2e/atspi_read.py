@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Reads the running game through the AT-SPI bus, as a screen reader would, and plays it with
-# the keyboard alone (or, where no key can be sent, by the objects' own actions), choosing every
-# move from what the cells' accessible names say.
-# Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
-#        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
-#        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
-#        atspi_read.py act NAME     plays a game to its end by the objects' own actions alone (no
-#                                   key, no pointer, as under a Wayland compositor), keeps its score
-#                                   under NAME and reads it in the scores window
+# Reads the running game through the AT-SPI bus, as a screen reader would, and plays it choosing
+# every move from what the cells' accessible names say.
+# Usage: atspi_read.py cells        prints "row column colour" per cell, then the score
+#        atspi_read.py play keys|actions NAME
+#                                   plays a game to its end with the keyboard alone, or by the
+#                                   objects' own actions alone (no key, no pointer, as under a
+#                                   Wayland compositor; File > New pressed too); each frame checked
+#                                   for its group and points, each take for the score. Answers the
+#                                   boxes, the name prompt with NAME, and reads the score as the
+#                                   best in the scores window. Prints the window's size and score.
 #        atspi_read.py shows TS CONTEXT ENGLISH...
 #                                   waits until, for each ENGLISH text, some name holds its translation
 #                                   in the translation file TS (without its access key's mark), and
@@ -23,7 +24,9 @@ from gi.repository import GLib
 from board import COLUMNS, groups, group, run, until
 
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
-CELL_OBJECTS, OBJECTS = {}, []  # each cell's object, and every object as the last whole read found them
+# Each cell's object by its number; the cells and the score box as first found; every object as
+# the last whole read found them.
+CELL_OBJECTS, CELLS, SCORE, OBJECTS = {}, [], [], []
 
 
 def read(whole=False):
@@ -51,16 +54,9 @@ def read(whole=False):
         match, state = CELL.match(node.name), node.getState()
         cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
         CELL_OBJECTS[cell] = node
-        cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
+        cells[cell] = (match.group(2) and match.group(2).lower(), state.contains(pyatspi.STATE_SELECTED),
                        node.description, state.contains(pyatspi.STATE_FOCUSED))
-    return cells, score(), names
-
-
-def score():
-    return SCORE[0].queryText().getText(0, -1) if SCORE else None
-
-
-CELLS, SCORE = [], []  # the board's cells and its score box, as first found
+    return cells, SCORE[0].queryText().getText(0, -1) if SCORE else None, names
 
 
 def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
@@ -76,18 +72,38 @@ def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
             raise
 
 
-def act(name):
+def play(mode, name):
     read(whole=True)
     print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
-    press("New", pyatspi.ROLE_MENU_ITEM)
-    expected = 0
-    while found := groups({cell: None if seen[0] == "empty" else seen[0] for cell, seen in read()[0].items()}):
-        taken = max(found, key=len)
+    if mode == "actions":
+        press("New", pyatspi.ROLE_MENU_ITEM)
+    place = lambda cell: divmod(cell - 1, COLUMNS)  # row, column
+    row = column = expected = 0
+    while True:
+        cells = read()[0]
+        if not (found := groups(colours := {cell: seen[0] for cell, seen in cells.items()})):
+            break
+        if mode == "keys":
+            focus = [cell for cell in cells if cells[cell][3]]
+            if len(focus) != 1:
+                sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
+            row, column = place(focus[0])
+        # The nearest ball of the largest group: few moves, and few keys for each.
+        largest = max(map(len, found))
+        target = min((cell for g in found if len(g) == largest for cell in g),
+                     key=lambda cell: abs(place(cell)[0] - row) + abs(place(cell)[1] - column))
+        to_row, to_column = place(target)
+        path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
+                ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
+        # Space frames the group, Return takes it; the cell's own action does each in turn.
+        take = lambda *keys: (run("xdotool", "key", "--delay", "5", *keys) if mode == "keys"
+                              else CELL_OBJECTS[target].queryAction().doAction(0))
+        take(*path, "space")
+        taken = group(colours, target)
         points = str(len(taken) * (len(taken) - 1))
-        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
         until(lambda: (lambda c: {at for at in c if c[at][1]} == taken and all(c[at][2] == points for at in taken))(read()[0]),
-              f"pressing cell {min(taken)} did not frame its group of {len(taken)} with {points} points")
-        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
+              f"taking cell {target} did not frame its group of {len(taken)} with {points} points")
+        take("Return")
         expected += int(points)
         until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
@@ -106,59 +122,11 @@ def act(name):
     press("OK")
 
 
-def key(*names):
-    run("xdotool", "key", "--delay", "5", *names)
-
-
-def play(name):
-    expected = 0
-    while True:
-        cells, _, _ = read()
-        colours = {cell: None if seen[0] == "empty" else seen[0] for cell, seen in cells.items()}
-        if not (found := groups(colours)):
-            break
-        focus = [cell for cell in cells if cells[cell][3]]
-        if len(focus) != 1:
-            sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
-        (row, column), place = divmod(focus[0] - 1, COLUMNS), lambda cell: divmod(cell - 1, COLUMNS)
-        # The nearest ball of the largest group: few moves, and few keys for each.
-        largest = max(len(g) for g in found)
-        target = min((cell for g in found if len(g) == largest for cell in g),
-                     key=lambda cell: abs(place(cell)[0] - row) + abs(place(cell)[1] - column))
-        to_row, to_column = place(target)
-        path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
-                ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
-        key(*path, "space")
-        taken = group(colours, target)
-        points = str(len(taken) * (len(taken) - 1))
-        framed = lambda: (lambda c: {at for at in c if c[at][1]} == taken and
-                          all(c[at][2] == points for at in taken))(read()[0])
-        until(framed, f"after Space at cell {target} the selection is not the group of {len(taken)} with {points} points")
-        key("Return")
-        expected += int(points)
-        # The score shows the take at once; the end of the game may then put up its message.
-        until(lambda: score() == str(expected), f"score is not {expected} after the take")
-    print(f"score={expected}")
-    # The end message, answered with Return; then the name prompt, answered with the name; then
-    # the word of the high score.
-    for text, *answers in (("There are no more possible moves", ["key", "Return"]),
-                           ("Please enter your name.", ["key", "ctrl+a"], ["type", "--delay", "30", name], ["key", "Return"]),
-                           ("You got the high score!", ["key", "Return"])):
-        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
-        time.sleep(0.5)
-        for answer in answers:
-            run("xdotool", *answer)
-
-
 if sys.argv[1] == "cells":
     cells, score, names = read()
-    for cell, (colour, selected, points, _) in sorted(cells.items()):
-        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, int(selected), points or "-")
+    for cell, (colour, *_) in sorted(cells.items()):
+        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour)
     print("score", score)
-elif sys.argv[1] == "wait":
-    until(lambda: sys.argv[2] in read(whole=True)[2], "nothing reads " + sys.argv[2])
-elif sys.argv[1] == "act":
-    act(sys.argv[2])
 elif sys.argv[1] == "shows":
     messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
                 for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
@@ -168,4 +136,4 @@ elif sys.argv[1] == "shows":
     if "Cancel" in read(whole=True)[2]:
         sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":
-    play(sys.argv[2])
+    play(*sys.argv[2:4])

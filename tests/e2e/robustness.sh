@@ -28,8 +28,6 @@ for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
 done
 
 scores() { (cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | sort); }
-# Polls up to five seconds for a command to succeed.
-within_5s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
 # Starts a Python helper in the background that prints a line once it is ready; sets helper_pid.
 helper() {
     python3 -c "import fcntl, os, signal, socket, sys; $1; print('ready', flush=True); signal.pause()" "$2" \
@@ -37,8 +35,6 @@ helper() {
     helper_pid=$!
     within_5s test -s "$work/helper" || fail "the helper did not start"
 }
-# Gives the box that is up the focus, and then the keys (Return unless told).
-answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }
 not_shown() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 
 damaged_media() {
@@ -105,16 +101,7 @@ foreign_folder() {
     helper 'f = open(sys.argv[1]); fcntl.flock(f, fcntl.LOCK_EX)' "$game/$table_file.lock"
 
     start_game "$game/orbulon" XDG_DATA_HOME=data
-    keys alt+f n
-    python3 "$(dirname "$0")/autoplay.py" "$window" >"$work/autoplay.log" 2>&1 ||
-        fail "autoplay: $(cat "$work/autoplay.log")"
-    box_id=""
-    wait_box "$box_id" || fail "no end message"
-    answer
-    wait_box "$box_id" || fail "no name prompt"
-    answer ctrl+a
-    xdotool type Ann
-    xdotool key Return
+    play_game Ann
     wait_box "$box_id" || fail "no box while the other copy holds the lock"
     # The box is drawn and its bar moves: the window's events go on while it waits.
     local first

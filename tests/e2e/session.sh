@@ -32,29 +32,36 @@ copy_game() {
     for file in "${@:2}"; do cp "$(dirname "$1")/$file" "$game/" || fail "no $file beside the program"; done
 }
 
+# Polls up to five seconds for a command to succeed.
+within_5s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
+
 # Xvfb picks a free display itself and reports its number.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
+    within_5s test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
 # Starts program (then any environment settings) from the player's home, away from its media,
 # with the player's own folders there, in English unless the settings say otherwise; sets started
-# and game_pid, and finds the main window by its title: window, and left and top of its client
-# area below the menu bar.
-start_game() {
+# and game_pid.
+launch_game() {
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     [ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
-    [ -n "$xvfb_pid" ] || start_xvfb
     started=$SECONDS
     (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
         XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" LANGUAGE=en "${@:2}" "${as_player[@]}" "$1") \
         >"$work/game.log" 2>&1 &
     game_pid=$!
+}
+
+# Launches the game on the X server, and finds the main window by its title: window, and left
+# and top of its client area below the menu bar.
+start_game() {
+    [ -n "$xvfb_pid" ] || start_xvfb
+    launch_game "$@"
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$game_title\$" | head -n1)
     [ -n "$window" ] || fail "no window titled $game_title"
     # Mapped is not yet drawn: the board's corner turns its grey once the window has painted.
@@ -68,6 +75,25 @@ start_game() {
     done
     fail "the window was never drawn"
 }
+
+# A private session bus and accessibility bus, so that the reader reads no other program. The
+# game finds the accessibility bus through its launcher's name on the session bus. The Debian
+# package installs the bindings for the system's own Python, which another python3 earlier on
+# the path may not see.
+start_buses() {
+    local launcher=/usr/libexec/at-spi-bus-launcher
+    need dbus-launch dbus-send "$launcher"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+    eval "$(dbus-launch --sh-syntax)"
+    "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
+    bus_pid=$!
+    bus_up() {
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"
+    }
+    within_5s bus_up || fail "no accessibility bus"
+}
+reader() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_read.py" "$@"; }
 
 # Without a window manager the window must be given the focus before keys reach it.
 keys() {
@@ -84,21 +110,21 @@ wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
     done
     return 1
 }
+# Gives the box that is up the focus, and then the keys (Return unless told).
+answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }
 
-# Plays a game by mouse from File > New to its end, then answers each box that follows with
-# Return, typing NAME (when given) into the second, the name prompt; sets said to their number.
+# Plays a game by mouse from File > New to its end, answers the end message with Return and the
+# name prompt with NAME.
 play_game() {
     keys alt+f n
     python3 "$(dirname "${BASH_SOURCE[0]}")/autoplay.py" "$window" >"$work/autoplay.log" 2>&1 ||
         fail "autoplay: $(cat "$work/autoplay.log")"
-    said=0 box_id=""
-    while wait_box "$box_id"; do
-        said=$((said + 1))
-        # A box takes no click, and here no key, before it has been seen.
-        xdotool windowfocus --sync "$box_id" sleep 0.6
-        [ "$said" -eq 2 ] && [ -n "${1:-}" ] && xdotool key ctrl+a type "$1"
-        xdotool key Return
-    done
+    box_id=""
+    wait_box "$box_id" || fail "no end message"
+    answer
+    wait_box "$box_id" || fail "no name prompt"
+    answer ctrl+a type "$1"
+    answer
 }
 
 # Reads the client area of a screenshot into "x,y r,g,b" lines; one pixel of it.
