@@ -1,32 +1,74 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running game through the AT-SPI bus, as a screen reader would, and plays it choosing
-# every move from what the cells' accessible names say.
-# Usage: atspi_read.py cells        prints "row column colour" per cell, then the score
-#        atspi_read.py play keys|actions NAME
+# every move from what the cells' accessible names say. Cells are numbered as the game numbers
+# them: 1 to 132, the bottom row first, each row from the left; how many there are in a row comes
+# from the build ($GAME_FACTS).
+# Usage: atspi_read.py cells        prints "row column colour r,g,b" per cell, the last its middle
+#                                   pixel on the screen, then the score
+#        atspi_read.py play keys|actions NAME [prompt]
 #                                   plays a game to its end with the keyboard alone, or by the
 #                                   objects' own actions alone (no key, no pointer, as under a
 #                                   Wayland compositor; File > New pressed too); each frame checked
 #                                   for its group and points, each take for the score. Answers the
-#                                   boxes, the name prompt with NAME, and reads the score as the
-#                                   best in the scores window. Prints the window's size and score.
+#                                   end message and the name prompt with NAME; then, unless told to
+#                                   stop at the prompt, the best score's message, and reads the score
+#                                   as the best in the scores window. Prints the window's size and score.
+#        atspi_read.py wait TEXT    waits until some object of the game bears a name starting with TEXT
 #        atspi_read.py shows TS CONTEXT ENGLISH...
 #                                   waits until, for each ENGLISH text, some name holds its translation
 #                                   in the translation file TS (without its access key's mark), and
 #                                   none is the English "Cancel" of a box's button
+import os
 import re
+import shlex
+import subprocess
 import sys
 import time
 import xml.etree.ElementTree as ET
 
 import pyatspi
 from gi.repository import GLib
-from board import COLUMNS, groups, group, run, until
 
+FACTS = dict(word.partition("=")[::2] for line in open(os.environ["GAME_FACTS"]) for word in shlex.split(line))
+COLUMNS = int(FACTS["columns"])
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
 # Each cell's object by its number; the cells and the score box as first found; every object as
 # the last whole read found them.
 CELL_OBJECTS, CELLS, SCORE, OBJECTS = {}, [], [], []
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True).stdout
+
+
+def until(check, what, seconds=5):
+    for _ in range(int(seconds * 10)):
+        if result := check():
+            return result
+        time.sleep(0.1)
+    sys.exit("FAIL: " + what)
+
+
+def group(board, start):
+    """The cells joined to start in its colour; board maps each cell to its colour, None when empty."""
+    found, todo = {start}, [start]
+    while todo:
+        cell = todo.pop()
+        column = (cell - 1) % COLUMNS
+        near = [cell + COLUMNS, cell - COLUMNS] + [cell + 1] * (column < COLUMNS - 1) + [cell - 1] * (column > 0)
+        for other in near:
+            if other in board and other not in found and board[other] == board[start]:
+                found.add(other)
+                todo.append(other)
+    return found
+
+
+def groups(board):
+    """Every group of two or more balls."""
+    found = {frozenset(group(board, cell)) for cell in board if board[cell] is not None}
+    return [g for g in found if len(g) > 1]
+
 
 
 def read(whole=False):
@@ -72,7 +114,11 @@ def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
             raise
 
 
-def play(mode, name):
+def shown(text):
+    return any(name.startswith(text) for name in read(whole=True)[2])
+
+
+def play(mode, name, stop=""):
     read(whole=True)
     print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
     if mode == "actions":
@@ -108,14 +154,16 @@ def play(mode, name):
         until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
     for text in ("There are no more possible moves", "Please enter your name.", "You got the high score!"):
-        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
+        if text.startswith("You") and stop == "prompt":
+            return
+        until(lambda: shown(text), "no " + text)
         if text.startswith("Please"):
             entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
             entry.queryEditableText().setTextContents(name)
         press("OK")
     # The table is written once the last box has gone; a menu item pressed sooner would be
     # played inside the box's own wait.
-    until(lambda: "You got the high score!" not in read(whole=True)[2], "the high-score message stays")
+    until(lambda: not shown("You got the high score!"), "the high-score message stays")
     time.sleep(0.5)
     press("Show High Scores", pyatspi.ROLE_MENU_ITEM)
     until(lambda: f"1: {expected}, {name}" in read(whole=True)[2], f"the scores window does not read 1: {expected}, {name}", 10)
@@ -123,10 +171,15 @@ def play(mode, name):
 
 
 if sys.argv[1] == "cells":
-    cells, score, names = read()
+    cells, score, _ = read()
+    width, screen = int(run("xdotool", "getdisplaygeometry").split()[0]), run("import", "-window", "root", "-depth", "8", "rgb:-")
     for cell, (colour, *_) in sorted(cells.items()):
-        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour)
+        x, y, w, h = CELL_OBJECTS[cell].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        middle = 3 * ((y + h // 2) * width + x + w // 2)
+        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, ",".join(map(str, screen[middle:middle + 3])))
     print("score", score)
+elif sys.argv[1] == "wait":
+    until(lambda: shown(sys.argv[2]), "nothing reads " + sys.argv[2])
 elif sys.argv[1] == "shows":
     messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
                 for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
@@ -136,4 +189,4 @@ elif sys.argv[1] == "shows":
     if "Cancel" in read(whole=True)[2]:
         sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":
-    play(*sys.argv[2:4])
+    play(*sys.argv[2:5])

@@ -100,9 +100,10 @@ foreign_folder() {
     # Another copy of the game, in the middle of its save until it is stopped.
     helper 'f = open(sys.argv[1]); fcntl.flock(f, fcntl.LOCK_EX)' "$game/$table_file.lock"
 
-    start_game "$game/orbulon" XDG_DATA_HOME=data
-    play_game Ann
-    wait_box "$box_id" || fail "no box while the other copy holds the lock"
+    start_buses
+    start_game "$game/orbulon" XDG_DATA_HOME=data QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    reader play actions Ann prompt >"$work/play.log" 2>&1 || fail "playing"
+    reader wait "Waiting for another copy" && wait_box "" || fail "no box while the other copy holds the lock"
     # The box is drawn and its bar moves: the window's events go on while it waits.
     local first
     first=$(import -window "$box_id" rgb:- | md5sum)

@@ -1,11 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the end-to-end tests share: a scratch folder cleaned up after them, a private X server,
-# the game started there as a player would start it, and its window's pixels. Where the cells
-# lie, the title and the file names come from the build ($GAME_FACTS), which reads the game's own.
+# the game started there as a player would start it, and private buses to read and play it
+# through as a screen reader does. The window's size, the title and the file names come from the
+# build ($GAME_FACTS), which reads the game's own.
 source "${GAME_FACTS:?set by ctest to the game-facts.sh of the build}"
 
 need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }; done; }
 need Xvfb xdotool import convert
+e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
 xvfb_pid="" game_pid="" bus_pid="" compositor_pid="" as_player=()
@@ -43,17 +45,21 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
-# Starts program (then any environment settings) from the player's home, away from its media,
-# with the player's own folders there, in English unless the settings say otherwise; sets started
-# and game_pid.
-launch_game() {
+# Makes the player's home and runtime folders; then "${player[@]}" COMMAND (after any environment
+# settings) runs COMMAND as the player, from that home, away from the game's media, with the
+# player's own folders there, in English unless the settings say otherwise.
+make_home() {
     mkdir -p "$work/home" "$work/runtime"
     chmod 700 "$work/runtime"
     [ "${#as_player[@]}" -ne 0 ] && chown 65534:65534 "$work/home" "$work/runtime"
+    player=("${as_player[@]}" env -C "$work/home" -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" LANGUAGE=en)
+}
+# Starts program (then any environment settings); sets started and game_pid.
+launch_game() {
+    make_home
     started=$SECONDS
-    (cd "$work/home" && exec env -u QT_QPA_PLATFORM HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-        XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" LANGUAGE=en "${@:2}" "${as_player[@]}" "$1") \
-        >"$work/game.log" 2>&1 &
+    "${player[@]}" "${@:2}" "$1" >"$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -76,24 +82,25 @@ start_game() {
     fail "the window was never drawn"
 }
 
-# A private session bus and accessibility bus, so that the reader reads no other program. The
-# game finds the accessibility bus through its launcher's name on the session bus. The Debian
-# package installs the bindings for the system's own Python, which another python3 earlier on
-# the path may not see.
+# A private session bus and accessibility bus, the player's, so that the reader (run as the player
+# too) reads no other program. The game finds the accessibility bus through its launcher's name
+# on the session bus. The Debian package installs the bindings for the system's own Python,
+# which another python3 earlier on the path may not see.
 start_buses() {
     local launcher=/usr/libexec/at-spi-bus-launcher
     need dbus-launch dbus-send "$launcher"
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-    eval "$(dbus-launch --sh-syntax)"
-    "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
+    make_home
+    eval "$("${player[@]}" dbus-launch --sh-syntax)"
+    "${player[@]}" "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
     bus_pid=$!
     bus_up() {
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        "${player[@]}" dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
             org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"
     }
     within_5s bus_up || fail "no accessibility bus"
 }
-reader() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_read.py" "$@"; }
+reader() { "${player[@]}" /usr/bin/python3 "$e2e/atspi_read.py" "$@"; }
 
 # Without a window manager the window must be given the focus before keys reach it.
 keys() {
@@ -112,30 +119,3 @@ wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
 }
 # Gives the box that is up the focus, and then the keys (Return unless told).
 answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }
-
-# Plays a game by mouse from File > New to its end, answers the end message with Return and the
-# name prompt with NAME.
-play_game() {
-    keys alt+f n
-    python3 "$(dirname "${BASH_SOURCE[0]}")/autoplay.py" "$window" >"$work/autoplay.log" 2>&1 ||
-        fail "autoplay: $(cat "$work/autoplay.log")"
-    box_id=""
-    wait_box "$box_id" || fail "no end message"
-    answer
-    wait_box "$box_id" || fail "no name prompt"
-    answer ctrl+a type "$1"
-    answer
-}
-
-# Reads the client area of a screenshot into "x,y r,g,b" lines; one pixel of it.
-pixels() {
-    import -window root "$work/$1.png"
-    convert "$work/$1.png" -crop "${client_width}x${client_height}+$left+$top" +repage -depth 8 txt:- |
-        sed -n 's/^\([0-9]*\),\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2 \3,\4,\5/p' >"$work/$1.txt"
-}
-pixel() { awk -v at="$2,$3" '$1 == at { print $2; exit }' "$work/$1.txt"; }
-
-# A point of the cell in a column or a row (both from 0; row 0 at the bottom), in the client
-# area: that far from the cell's left or top edge, its middle unless told.
-cell_x() { echo $((board_left + cell_pitch * $1 + ${2:-cell_size / 2})); }
-cell_y() { echo $((board_bottom - cell_pitch * $1 + ${2:-cell_size / 2})); }

@@ -22,10 +22,7 @@ reader cells >"$work/new.cells" 2>"$work/read.log" || fail "reading the cells"
 grep -qx "score 0" "$work/new.cells" || fail "no Score reading 0: $(grep score "$work/new.cells")"
 
 # Every colour name shows one colour at the middle of its cells, and no two names the same one.
-pixels new
-while read -r row column colour _; do
-    echo "$colour $(pixel new "$(cell_x $((column - 1)))" "$(cell_y $((row - 1)))")"
-done < <(grep '^[0-9]' "$work/new.cells") | sort -u >"$work/pairs"
+awk '/^[0-9]/ { print $3, $4 }' "$work/new.cells" | sort -u >"$work/pairs"
 awk 'named[$1]++ || shown[$2]++ { exit 1 }' "$work/pairs" ||
     fail "colour names and colours shown do not match one to one: $(tr '\n' ' ' <"$work/pairs")"
 
