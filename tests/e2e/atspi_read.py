@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running game through the AT-SPI bus, as a screen reader would, and plays it choosing
-# every move from what the cells' accessible names say. Cells are numbered as the game numbers
-# them: 1 to 132, the bottom row first, each row from the left; how many there are in a row comes
-# from the build ($GAME_FACTS).
+# every move from what the cells' accessible names say. A cell is (row, column), both from 1, the
+# bottom row first, as the names give them.
 # Usage: atspi_read.py cells        prints "row column colour r,g,b" per cell, the last its middle
 #                                   pixel on the screen, then the score
 #        atspi_read.py play keys|actions NAME [prompt]
@@ -19,9 +18,7 @@
 #                                   waits until, for each ENGLISH text, some name holds its translation
 #                                   in the translation file TS (without its access key's mark), and
 #                                   none is the English "Cancel" of a box's button
-import os
 import re
-import shlex
 import subprocess
 import sys
 import time
@@ -30,12 +27,10 @@ import xml.etree.ElementTree as ET
 import pyatspi
 from gi.repository import GLib
 
-FACTS = dict(word.partition("=")[::2] for line in open(os.environ["GAME_FACTS"]) for word in shlex.split(line))
-COLUMNS = int(FACTS["columns"])
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
-# Each cell's object by its number; the cells and the score box as first found; every object as
-# the last whole read found them.
-CELL_OBJECTS, CELLS, SCORE, OBJECTS = {}, [], [], []
+# The cells' objects and the score box as the first walk found them; every object as the last
+# whole read found them.
+CELLS, SCORE, OBJECTS = {}, [], []
 
 
 def run(*command):
@@ -54,21 +49,17 @@ def group(board, start):
     """The cells joined to start in its colour; board maps each cell to its colour, None when empty."""
     found, todo = {start}, [start]
     while todo:
-        cell = todo.pop()
-        column = (cell - 1) % COLUMNS
-        near = [cell + COLUMNS, cell - COLUMNS] + [cell + 1] * (column < COLUMNS - 1) + [cell - 1] * (column > 0)
-        for other in near:
-            if other in board and other not in found and board[other] == board[start]:
-                found.add(other)
-                todo.append(other)
+        row, column = todo.pop()
+        for near in (row + 1, column), (row - 1, column), (row, column + 1), (row, column - 1):
+            if near in board and near not in found and board[near] == board[start]:
+                found.add(near)
+                todo.append(near)
     return found
 
 
 def groups(board):
     """Every group of two or more balls."""
-    found = {frozenset(group(board, cell)) for cell in board if board[cell] is not None}
-    return [g for g in found if len(g) > 1]
-
+    return [g for g in {frozenset(group(board, cell)) for cell in board if board[cell]} if len(g) > 1]
 
 
 def read(whole=False):
@@ -87,17 +78,15 @@ def read(whole=False):
             todo += [child for child in node if child is not None]
             OBJECTS.append(node)
             names.append(name := node.name or "")
-            if CELL.match(name) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-                CELLS.append(node)
+            if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                CELLS[int(match.group(3)), int(match.group(4))] = node
             elif name == "Score":
                 SCORE[:] = [node]
     cells = {}
-    for node in CELLS:
-        match, state = CELL.match(node.name), node.getState()
-        cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
-        CELL_OBJECTS[cell] = node
-        cells[cell] = (match.group(2) and match.group(2).lower(), state.contains(pyatspi.STATE_SELECTED),
-                       node.description, state.contains(pyatspi.STATE_FOCUSED))
+    for cell, node in CELLS.items():
+        colour, state = CELL.match(node.name).group(2), node.getState()
+        cells[cell] = (colour and colour.lower(), state.contains(pyatspi.STATE_SELECTED), node.description,
+                       state.contains(pyatspi.STATE_FOCUSED))
     return cells, SCORE[0].queryText().getText(0, -1) if SCORE else None, names
 
 
@@ -123,7 +112,6 @@ def play(mode, name, stop=""):
     print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
     if mode == "actions":
         press("New", pyatspi.ROLE_MENU_ITEM)
-    place = lambda cell: divmod(cell - 1, COLUMNS)  # row, column
     row = column = expected = 0
     while True:
         cells = read()[0]
@@ -133,17 +121,17 @@ def play(mode, name, stop=""):
             focus = [cell for cell in cells if cells[cell][3]]
             if len(focus) != 1:
                 sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
-            row, column = place(focus[0])
+            row, column = focus[0]
         # The nearest ball of the largest group: few moves, and few keys for each.
         largest = max(map(len, found))
         target = min((cell for g in found if len(g) == largest for cell in g),
-                     key=lambda cell: abs(place(cell)[0] - row) + abs(place(cell)[1] - column))
-        to_row, to_column = place(target)
+                     key=lambda cell: abs(cell[0] - row) + abs(cell[1] - column))
+        to_row, to_column = target
         path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
                 ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
         # Space frames the group, Return takes it; the cell's own action does each in turn.
         take = lambda *keys: (run("xdotool", "key", "--delay", "5", *keys) if mode == "keys"
-                              else CELL_OBJECTS[target].queryAction().doAction(0))
+                              else CELLS[target].queryAction().doAction(0))
         take(*path, "space")
         taken = group(colours, target)
         points = str(len(taken) * (len(taken) - 1))
@@ -174,9 +162,9 @@ if sys.argv[1] == "cells":
     cells, score, _ = read()
     width, screen = int(run("xdotool", "getdisplaygeometry").split()[0]), run("import", "-window", "root", "-depth", "8", "rgb:-")
     for cell, (colour, *_) in sorted(cells.items()):
-        x, y, w, h = CELL_OBJECTS[cell].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x, y, w, h = CELLS[cell].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         middle = 3 * ((y + h // 2) * width + x + w // 2)
-        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, ",".join(map(str, screen[middle:middle + 3])))
+        print(*cell, colour, ",".join(map(str, screen[middle:middle + 3])))
     print("score", score)
 elif sys.argv[1] == "wait":
     until(lambda: shown(sys.argv[2]), "nothing reads " + sys.argv[2])
