@@ -18,8 +18,6 @@ need setpriv python3
 [ "$case" = foreign-folder ] && game_folder=$'caf\xe9'
 copy_game "$program" $media_files "$table_file"
 as_nobody_if_root
-helper_pid=""
-trap '[ -n "$helper_pid" ] && kill "$helper_pid" 2>/dev/null; cleanup' EXIT
 # A sanitizer build reads its suppression files as the player: give the player copies.
 for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
     [[ ${!var:-} =~ suppressions=([^:]+) ]] || continue
@@ -32,7 +30,7 @@ scores() { (cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | s
 helper() {
     python3 -c "import fcntl, os, signal, socket, sys; $1; print('ready', flush=True); signal.pause()" "$2" \
         >"$work/helper" 2>&1 &
-    helper_pid=$!
+    helper_pid=$! servers+=($!)
     within_5s test -s "$work/helper" || fail "the helper did not start"
 }
 not_shown() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
@@ -65,8 +63,7 @@ damaged_media() {
     for menu in "a About" "s Scores"; do
         set -- $menu
         keys alt+h "$1"
-        box_id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$game_title - $2\.\$" | head -n1)
-        [ -n "$box_id" ] || fail "no $2 window"
+        wait_window "$game_title - $2\." || fail "no $2 window"
         answer
         within_5s not_shown "$box_id" || fail "the $2 window did not close"
     done
@@ -74,8 +71,7 @@ damaged_media() {
     # File > Exit during a game asks first: from Cancel, the default, one Tab to OK. The cue's
     # stream still waits for the sound server, which must not keep the game alive.
     keys alt+f x
-    box_id=$(timeout 10 xdotool search --sync --onlyvisible --name "^${game_title%!}\$" | head -n1)
-    [ -n "$box_id" ] || fail "no exit question"
+    wait_window "${game_title%!}" || fail "no exit question"
     answer Tab space
     local asked=$EPOCHREALTIME took
     timeout 10 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit"

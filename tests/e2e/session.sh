@@ -10,13 +10,11 @@ need Xvfb xdotool import convert
 e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
-xvfb_pid="" game_pid="" bus_pid="" compositor_pid="" as_player=()
+xvfb_pid="" game_pid="" servers=() as_player=()  # servers: what else the test started, ended with it
 cleanup() {
     [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
-    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null && wait "$compositor_pid" 2>/dev/null
+    kill "${servers[@]}" ${DBUS_SESSION_BUS_PID:-} 2>/dev/null
+    wait "${servers[@]}" 2>/dev/null
     chmod -R u+w "$work" 2>/dev/null
     rm -rf "$work"
 }
@@ -40,7 +38,7 @@ within_5s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return
 # Xvfb picks a free display itself and reports its number.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
+    xvfb_pid=$! servers+=($!)
     within_5s test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
 }
@@ -63,23 +61,24 @@ launch_game() {
     game_pid=$!
 }
 
-# Launches the game on the X server, and finds the main window by its title: window, and left
-# and top of its client area below the menu bar.
+# Until a window titled so (a pattern) is up, twenty seconds at most; sets box_id.
+wait_window() { box_id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1) && [ -n "$box_id" ]; }
+
+# Launches the game on the X server, and finds the main window by its title: window.
 start_game() {
     [ -n "$xvfb_pid" ] || start_xvfb
     launch_game "$@"
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$game_title\$" | head -n1)
-    [ -n "$window" ] || fail "no window titled $game_title"
-    # Mapped is not yet drawn: the board's corner turns its grey once the window has painted.
-    for _ in $(seq 100); do
+    wait_window "$game_title" || fail "no window titled $game_title"
+    window=$box_id
+    # Mapped is not yet drawn: the board's corner, below the menu bar, turns its grey once the
+    # window has painted.
+    local grey
+    grey=$(printf '%02X%02X%02X' ${background//,/ })
+    drawn() {
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        left=$X
-        top=$((Y + HEIGHT - client_height))
-        [ "$(import -window root -crop "1x1+$((left + 3))+$((top + 3))" -depth 8 txt:- 2>/dev/null |
-            sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')" = "$background" ] && return 0
-        sleep 0.1
-    done
-    fail "the window was never drawn"
+        [ "$(import -window "$window" -crop "1x1+3+$((HEIGHT - client_height + 3))" -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null)" = "$grey" ]
+    }
+    within_5s drawn || fail "the window was never drawn"
 }
 
 # A private session bus and accessibility bus, the player's, so that the reader (run as the player
@@ -93,7 +92,7 @@ start_buses() {
     make_home
     eval "$("${player[@]}" dbus-launch --sh-syntax)"
     "${player[@]}" "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
-    bus_pid=$!
+    servers+=($!)
     bus_up() {
         "${player[@]}" dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
             org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"

@@ -12,11 +12,10 @@ plugins=$(/usr/lib/qt6/bin/qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)
 [ -e "$plugins/platforms/libqwayland-generic.so" ] || { echo "SKIP: Qt's Wayland plugin (qt6-wayland) is not installed"; exit 77; }
 start_buses
 
-mkdir -p "$work/runtime"
-chmod 700 "$work/runtime"
+make_home
 XDG_RUNTIME_DIR=$work/runtime weston --backend=headless-backend.so --socket=orbulon-test --width=800 --height=600 \
     --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
-compositor_pid=$!
+servers+=($!)
 within_5s test -S "$work/runtime/orbulon-test" || fail "weston did not start"
 # Without a score table, so that any score is a high one and the build's own is left alone.
 copy_game "$program" $media_files

@@ -43,8 +43,8 @@ for language in de fr; do
     reader shows "$ts" orbulon::frmHelp "How To Play." "Instructions:" \
         "Click on any coloured ball, and if it is connected to any ball of the same" \
         "else in the grid.  The game ends when there are no more possible moves." || fail "the $language rules"
-    help_window=$(xdotool search --onlyvisible --name "^$game_title - " | tail -n1)
-    xdotool windowfocus --sync "$help_window" key Return
+    wait_window "$game_title - .*" || fail "no $language how-to-play window"
+    answer
     keys ctrl+n ctrl+q
     reader shows "$ts" orbulon "Are you sure you want to exit?     " || fail "the $language box"
 done
