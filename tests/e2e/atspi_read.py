@@ -3,8 +3,9 @@
 # Reads the running game through the AT-SPI bus, as a screen reader would, and plays it choosing
 # every move from what the cells' accessible names say. A cell is (row, column), both from 1, the
 # bottom row first, as the names give them.
-# Usage: atspi_read.py cells        prints "row column colour r,g,b" per cell, the last its middle
-#                                   pixel on the screen, then the score
+# Usage: atspi_read.py cells N      checks that N cells are named, the score reads 0, and each colour
+#                                   name shows one colour (read from the screen at the middle of the
+#                                   cell's own place) and no two names the same one
 #        atspi_read.py play keys|actions NAME [prompt]
 #                                   plays a game to its end with the keyboard alone, or by the
 #                                   objects' own actions alone (no key, no pointer, as under a
@@ -92,10 +93,8 @@ def read(whole=False):
 
 def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
     """Does the action of the object of that name and role, as a screen reader's user would."""
-    def found():
-        read(whole=True)
-        return next((n for n in OBJECTS if n.name == name and n.getRole() == role), None)
-    node = until(found, f"no {name} to press")
+    node = until(lambda: read(whole=True) and next((n for n in OBJECTS if n.name == name and n.getRole() == role), None),
+                 f"no {name} to press")
     try:
         node.queryAction().doAction(0)
     except GLib.GError:  # Qt answers a menu item only once the window it opens has closed
@@ -161,11 +160,13 @@ def play(mode, name, stop=""):
 if sys.argv[1] == "cells":
     cells, score, _ = read()
     width, screen = int(run("xdotool", "getdisplaygeometry").split()[0]), run("import", "-window", "root", "-depth", "8", "rgb:-")
-    for cell, (colour, *_) in sorted(cells.items()):
+    pairs = set()
+    for cell, (colour, *_) in cells.items():
         x, y, w, h = CELLS[cell].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         middle = 3 * ((y + h // 2) * width + x + w // 2)
-        print(*cell, colour, ",".join(map(str, screen[middle:middle + 3])))
-    print("score", score)
+        pairs.add((colour, tuple(screen[middle:middle + 3])))
+    if len(cells) != int(sys.argv[2]) or score != "0" or not len(pairs) == len(dict(pairs)) == len({p for _, p in pairs}):
+        sys.exit(f"FAIL: {len(cells)} cells, score {score!r}, names against colours shown {sorted(pairs)}")
 elif sys.argv[1] == "wait":
     until(lambda: shown(sys.argv[2]), "nothing reads " + sys.argv[2])
 elif sys.argv[1] == "shows":

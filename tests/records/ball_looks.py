@@ -64,10 +64,9 @@ def main(bin_dir):
             path = os.path.join(bin_dir, file if scale == 1 else f"{stem}@{scale}x{ext}")
             pixels = read_bmp(path)
             ball = np.any(pixels != board, axis=-1)
-            if pixels.shape[:2] != (size, size) or ball[0, 0] or ball.any() != bool(name):
-                failures.append(f"{path}: no {size} x {size} cell on the board, or a ball where none belongs")
-                continue
-            if not name:
+            misfit = bool(pixels.shape[:2] != (size, size) or ball[0, 0] or ball.any() != bool(name))
+            failures += [f"{path}: no {size} x {size} cell on the board, or a ball where none belongs"] * misfit
+            if misfit or not name:
                 continue
             # The middle: the face inside the rim, the pixels within 0.8 of the ball's radius of
             # the centre. Its glint and mark are lighter than its body and cover less than half of
@@ -102,9 +101,7 @@ def main(bin_dir):
           "".join(f"{p:>14}" for p in pairs))
     for vision in VISIONS:
         print(f"{vision:13}" + "".join(f"{worst[vision, p]:14.1%}" for p in pairs))
-    print("".join(f"FAIL: {failure}\n" for failure in failures), end="")
-    return 1 if failures else 0
+    sys.exit("".join(f"FAIL: {failure}\n" for failure in failures).rstrip() or None)
 
 
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+main(sys.argv[1])

@@ -17,14 +17,7 @@ copy_game "$program" $media_files
 start_game "$game/orbulon" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 keys ctrl+n
 
-reader cells >"$work/new.cells" 2>"$work/read.log" || fail "reading the cells"
-[ "$(grep -c '^[0-9]' "$work/new.cells")" -eq $((rows * columns)) ] || fail "$(grep -c '^[0-9]' "$work/new.cells") cells read"
-grep -qx "score 0" "$work/new.cells" || fail "no Score reading 0: $(grep score "$work/new.cells")"
-
-# Every colour name shows one colour at the middle of its cells, and no two names the same one.
-awk '/^[0-9]/ { print $3, $4 }' "$work/new.cells" | sort -u >"$work/pairs"
-awk 'named[$1]++ || shown[$2]++ { exit 1 }' "$work/pairs" ||
-    fail "colour names and colours shown do not match one to one: $(tr '\n' ' ' <"$work/pairs")"
+reader cells $((rows * columns)) >"$work/cells.log" 2>&1 || fail "the cells"
 
 reader play keys Keys >"$work/play.log" 2>&1 || fail "playing"
 kill -0 "$game_pid" 2>/dev/null || fail "the game stopped"
