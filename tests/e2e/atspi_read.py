@@ -117,17 +117,15 @@ def play(mode, name, stop=""):
         if not (found := groups(colours := {cell: seen[0] for cell, seen in cells.items()})):
             break
         if mode == "keys":
-            focus = [cell for cell in cells if cells[cell][3]]
-            if len(focus) != 1:
+            if len(focus := [cell for cell in cells if cells[cell][3]]) != 1:
                 sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
             row, column = focus[0]
         # The nearest ball of the largest group: few moves, and few keys for each.
         largest = max(map(len, found))
         target = min((cell for g in found if len(g) == largest for cell in g),
                      key=lambda cell: abs(cell[0] - row) + abs(cell[1] - column))
-        to_row, to_column = target
-        path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
-                ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
+        up, right = target[0] - row, target[1] - column
+        path = ["Up"] * up + ["Down"] * -up + ["Right"] * right + ["Left"] * -right
         # Space frames the group, Return takes it; the cell's own action does each in turn.
         take = lambda *keys: (run("xdotool", "key", "--delay", "5", *keys) if mode == "keys"
                               else CELLS[target].queryAction().doAction(0))
@@ -173,8 +171,8 @@ elif sys.argv[1] == "shows":
     messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
                 for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
     for english in sys.argv[4:]:
-        shown = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
-        until(lambda: any(shown in name for name in read(whole=True)[2]), f"nothing reads {shown!r} for {english!r}")
+        text = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
+        until(lambda: any(text in name for name in read(whole=True)[2]), f"nothing reads {text!r} for {english!r}")
     if "Cancel" in read(whole=True)[2]:
         sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":

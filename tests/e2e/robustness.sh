@@ -99,7 +99,7 @@ foreign_folder() {
     start_buses
     start_game "$game/orbulon" XDG_DATA_HOME=data QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     reader play actions Ann prompt >"$work/play.log" 2>&1 || fail "playing"
-    reader wait "Waiting for another copy" && wait_box "" || fail "no box while the other copy holds the lock"
+    reader wait "Waiting for another copy" && wait_box || fail "no box while the other copy holds the lock"
     # The box is drawn and its bar moves: the window's events go on while it waits.
     local first
     first=$(import -window "$box_id" rgb:- | md5sum)
@@ -108,7 +108,7 @@ foreign_folder() {
     [ -e "$kept" ] && fail "the score was saved while the other copy held the lock"
     kill "$helper_pid"
     within_5s not_shown "$box_id" || fail "the waiting box stayed after the other copy let go"
-    wait_box "$box_id" || fail "no new best announced"
+    wait_box || fail "no new best announced"
     answer
 
     within_5s test -s "$kept" || fail "no score kept in $kept"

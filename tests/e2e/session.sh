@@ -7,7 +7,6 @@ source "${GAME_FACTS:?set by ctest to the game-facts.sh of the build}"
 
 need() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }; done; }
 need Xvfb xdotool import convert
-e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
 xvfb_pid="" game_pid="" servers=() as_player=()  # servers: what else the test started, ended with it
@@ -90,6 +89,7 @@ start_buses() {
     need dbus-launch dbus-send "$launcher"
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
     make_home
+    cp "$(dirname "${BASH_SOURCE[0]}")/atspi_read.py" "$work/"  # the player may not read the source tree
     eval "$("${player[@]}" dbus-launch --sh-syntax)"
     "${player[@]}" "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
     servers+=($!)
@@ -99,22 +99,14 @@ start_buses() {
     }
     within_5s bus_up || fail "no accessibility bus"
 }
-reader() { "${player[@]}" /usr/bin/python3 "$e2e/atspi_read.py" "$@"; }
+reader() { "${player[@]}" /usr/bin/python3 "$work/atspi_read.py" "$@"; }
 
 # Without a window manager the window must be given the focus before keys reach it.
-keys() {
-    xdotool windowfocus --sync "$window"
-    for key; do xdotool key "$key"; sleep 0.6; done
-}
+keys() { xdotool windowfocus --sync "$window" key --delay 50 "$@"; }
 
-# The message and input boxes on top of the main window: titled like it, but new windows.
-wait_box() {  # until a box other than $1 (may be empty) is up; sets box_id
-    for _ in $(seq 100); do
-        box_id=$(xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1)
-        [ -n "$box_id" ] && [ "$box_id" != "$1" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
+# The message and input boxes on top of the main window are titled like it, but new windows:
+# until one is up, five seconds at most; sets box_id.
+box_up() { box_id=$(xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1) && [ -n "$box_id" ]; }
+wait_box() { within_5s box_up; }
 # Gives the box that is up the focus, and then the keys (Return unless told).
 answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }

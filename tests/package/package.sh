@@ -84,7 +84,7 @@ for attempt in 1 2 3 4; do
     reader play actions "Packaged Player" prompt >"$work/play.log" 2>&1 || fail "playing"
     echo "game $attempt: $(tr '\n' ' ' <"$work/play.log")"
     # A new best is announced before it is kept.
-    wait_box "" && answer
+    wait_box && answer
     within_5s test -f "$table" && break
 done
 [ -f "$table" ] || fail "no score was kept in $table"
