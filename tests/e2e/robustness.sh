@@ -73,14 +73,11 @@ damaged_media() {
     keys alt+f x
     wait_window "${game_title%!}" || fail "no exit question"
     answer Tab space
-    local asked=$EPOCHREALTIME took
-    timeout 10 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit"
-    took=$(awk -v from="$asked" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.1f", to - from }')
+    timeout 2 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit within 2 s of OK"
     wait "$game_pid" || fail "the program exited with status $?"
     game_pid=""
-    awk -v took="$took" 'BEGIN { exit !(took < 2) }' || fail "the program took $took s to exit"
     [ "$(scores)" = "$before" ] || fail "the stored scores changed"
-    echo "PASS ($case): window in $waited s, about and scores shown, exit $took s after OK"
+    echo "PASS ($case): window in $waited s, about and scores shown, exit within 2 s of OK"
 }
 
 foreign_folder() {

@@ -28,7 +28,7 @@ as_nobody_if_root() { [ "$(id -u)" -ne 0 ] || as_player=(setpriv --reuid=65534 -
 copy_game() {
     game=$work/${game_folder:-game}
     mkdir "$game" && cp "$1" "$game/"
-    for file in "${@:2}"; do cp "$(dirname "$1")/$file" "$game/" || fail "no $file beside the program"; done
+    for file in "${@:2}"; do cp -r "$(dirname "$1")/$file" "$game/" || fail "no $file beside the program"; done
 }
 
 # Polls up to five seconds for a command to succeed.
@@ -71,11 +71,10 @@ start_game() {
     window=$box_id
     # Mapped is not yet drawn: the board's corner, below the menu bar, turns its grey once the
     # window has painted.
-    local grey
-    grey=$(printf '%02X%02X%02X' ${background//,/ })
     drawn() {
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        [ "$(import -window "$window" -crop "1x1+3+$((HEIGHT - client_height + 3))" -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null)" = "$grey" ]
+        [ "$(import -window "$window" -crop "1x1+3+$((HEIGHT - client_height + 3))" -depth 8 -format '%[hex:p{0,0}]' info: 2>/dev/null)" = \
+            "$(printf '%02X%02X%02X' ${background//,/ })" ]
     }
     within_5s drawn || fail "the window was never drawn"
 }

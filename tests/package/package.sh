@@ -17,13 +17,12 @@ build=$source_dir/build-package
 [ -f "$build/CMakeCache.txt" ] || { echo "SKIP: no $build; make package (or make test) makes it"; exit 77; }
 cmake --build "$build" -j2 >"$work/build.log" 2>&1 || fail "the package build failed"
 # The package "make package" left is this build's own unless the build has changed a file since.
-deb=$(ls "$build"/orbulon_*.deb 2>/dev/null | head -n1)
-if [ -z "$deb" ] || [ -n "$(find "$build/bin" "$build/packaging" -newer "$deb" -print -quit)" ]; then
+deb_made() { deb=$(ls "$build"/orbulon_*.deb 2>/dev/null | head -n1) && [ -n "$deb" ]; }
+if ! deb_made || [ -n "$(find "$build/bin" "$build/packaging" -newer "$deb" -print -quit)" ]; then
     rm -f "$build"/orbulon_*.deb
     (cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 || fail "cpack failed"
+    deb_made || fail "cpack made no orbulon_*.deb"
 fi
-deb=$(ls "$build"/orbulon_*.deb 2>/dev/null | head -n1)
-[ -n "$deb" ] || fail "cpack made no orbulon_*.deb"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt: $(dpkg-deb -f "$deb" Depends)"
 [ "$(dpkg-deb -f "$deb" Recommends)" = "libpulse0, fonts-dseg, qt6-wayland, qt6-translations-l10n" ] ||

@@ -49,8 +49,7 @@ def seen(rgb255, vision, face):
         return cspace_convert(np.repeat(luminance(rgb255)[..., None], 3, axis=-1), "sRGB1-linear", "CAM02-UCS")
     rgb1 = rgb255 / 255
     if vision != "normal":  # Machado, Oliveira and Fernandes (2009), full severity
-        cvd = {"name": "sRGB1+CVD", "cvd_type": vision[:-3] + "maly", "severity": 100}
-        rgb1 = np.clip(cspace_convert(rgb1, cvd, "sRGB1"), 0, 1)
+        rgb1 = np.clip(cspace_convert(rgb1, {"name": "sRGB1+CVD", "cvd_type": vision[:-3] + "maly", "severity": 100}, "sRGB1"), 0, 1)
     return cspace_convert(rgb1, "sRGB1", "CAM02-UCS")
 
 

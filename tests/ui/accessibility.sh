@@ -13,7 +13,7 @@ source "$(dirname "$0")/../e2e/session.sh"
 start_xvfb
 start_buses
 # Without a score table, so that any score is a high one and the build's own is left alone.
-copy_game "$program" $media_files
+copy_game "$program" $media_files translations
 start_game "$game/orbulon" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 keys ctrl+n
 
@@ -24,12 +24,10 @@ kill -0 "$game_pid" 2>/dev/null || fail "the game stopped"
 
 # What the player reads must be the translation shipped for the language asked for, whatever
 # the machine's own locale.
-cp -r "$(dirname "$program")/translations" "$game/"
-translations=$(cd "$(dirname "$0")/../../translations" && pwd)
 for language in de fr; do
     kill "$game_pid" && wait "$game_pid" 2>/dev/null
     start_game "$game/orbulon" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL= LC_MESSAGES= LANG= LANGUAGE=$language
-    ts=$translations/orbulon_$language.ts
+    ts=$(readlink -f "$(dirname "$0")/../../translations/orbulon_$language.ts")
     reader shows "$ts" orbulon::frmMain "&File" "&New" "E&xit" "&Help" "How To &Play" "&Show High Scores" "&About" \
         Score || fail "the $language menus"
     keys F1
