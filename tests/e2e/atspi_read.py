@@ -19,6 +19,7 @@
 #                                   waits until, for each ENGLISH text, some name holds its translation
 #                                   in the translation file TS (without its access key's mark), and
 #                                   none is the English "Cancel" of a box's button
+import contextlib
 import re
 import subprocess
 import sys
@@ -64,7 +65,7 @@ def groups(board):
 
 
 def read(whole=False):
-    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and the names of
+    """Each cell as {cell: (colour, points, selected, focused)}, the score text, and the names of
     every object when whole. The cells and the score box stay the same objects all game: after
     the first walk of the whole tree only they are read, unless a box may be up (whole)."""
     names = []
@@ -83,11 +84,9 @@ def read(whole=False):
                 CELLS[int(match.group(3)), int(match.group(4))] = node
             elif name == "Score":
                 SCORE[:] = [node]
-    cells = {}
-    for cell, node in CELLS.items():
-        colour, state = CELL.match(node.name).group(2), node.getState()
-        cells[cell] = (colour and colour.lower(), state.contains(pyatspi.STATE_SELECTED), node.description,
-                       state.contains(pyatspi.STATE_FOCUSED))
+    cells = {cell: (CELL.match(node.name).group(2), node.description,
+                    *map(node.getState().contains, (pyatspi.STATE_SELECTED, pyatspi.STATE_FOCUSED)))
+             for cell, node in CELLS.items()}
     return cells, SCORE[0].queryText().getText(0, -1) if SCORE else None, names
 
 
@@ -95,11 +94,9 @@ def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
     """Does the action of the object of that name and role, as a screen reader's user would."""
     node = until(lambda: read(whole=True) and next((n for n in OBJECTS if n.name == name and n.getRole() == role), None),
                  f"no {name} to press")
-    try:
+    # Qt answers a menu item only once the window it opens has closed.
+    with contextlib.suppress(GLib.GError) if role == pyatspi.ROLE_MENU_ITEM else contextlib.nullcontext():
         node.queryAction().doAction(0)
-    except GLib.GError:  # Qt answers a menu item only once the window it opens has closed
-        if role != pyatspi.ROLE_MENU_ITEM:
-            raise
 
 
 def shown(text):
@@ -132,7 +129,7 @@ def play(mode, name, stop=""):
         take(*path, "space")
         taken = group(colours, target)
         points = str(len(taken) * (len(taken) - 1))
-        until(lambda: (lambda c: {at for at in c if c[at][1]} == taken and all(c[at][2] == points for at in taken))(read()[0]),
+        until(lambda: (lambda c: {at for at in c if c[at][2]} == taken and all(c[at][1] == points for at in taken))(read()[0]),
               f"taking cell {target} did not frame its group of {len(taken)} with {points} points")
         take("Return")
         expected += int(points)

@@ -80,8 +80,7 @@ class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p'
 
 # A game may end below the shipped table's last score; then another is played.
 for attempt in 1 2 3 4; do
-    reader play actions "Packaged Player" prompt >"$work/play.log" 2>&1 || fail "playing"
-    echo "game $attempt: $(tr '\n' ' ' <"$work/play.log")"
+    reader play actions "Packaged Player" prompt >>"$work/play.log" 2>&1 || fail "playing game $attempt"
     # A new best is announced before it is kept.
     wait_box && answer
     within_5s test -f "$table" && break
@@ -92,4 +91,5 @@ kill -0 "$game_pid" 2>/dev/null || fail "the game stopped"
 cmp -s "$table" "$game/$table_file" && fail "the player's table is the shipped one"
 installed_after=$(cd "$game" && find . -exec ls -ld --full-time {} + && sha256sum ./*)
 [ "$installed_after" = "$installed_before" ] || fail "the installed folder changed"
-echo "PASS: $(basename "$deb") built, lintian and validators clean, installed game played to a kept score"
+echo "PASS: $(basename "$deb") built, lintian and validators clean, installed game played to a kept score:" \
+    "$(tr '\n' ' ' <"$work/play.log")"

@@ -59,8 +59,7 @@ def main(bin_dir):
     for scale in map(int, FACTS["bitmap_scales"].split()):
         size, balls = 20 * scale, {}
         for name, file in zip([None, *HUES], FACTS["cell_bitmap_files"].split()):
-            stem, ext = os.path.splitext(file)
-            path = os.path.join(bin_dir, file if scale == 1 else f"{stem}@{scale}x{ext}")
+            path = os.path.join(bin_dir, file if scale == 1 else file.replace(".bmp", f"@{scale}x.bmp"))
             pixels = read_bmp(path)
             ball = np.any(pixels != board, axis=-1)
             misfit = bool(pixels.shape[:2] != (size, size) or ball[0, 0] or ball.any() != bool(name))
