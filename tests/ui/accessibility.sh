@@ -39,5 +39,5 @@ for language in de fr; do
     keys ctrl+n ctrl+q
     reader shows "$ts" orbulon "Are you sure you want to exit?     " || fail "the $language box"
 done
-echo "PASS: 132 cells named as shown, a game played by keyboard to the name prompt, $(cat "$work/play.log");" \
+echo "PASS: 132 cells named as shown, a game played by keyboard to the name prompt, $(tr "\n" " " <"$work/play.log");" \
     "menus, rules and a box read in German and French"
