@@ -1,33 +1,71 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Reads the running game through the AT-SPI bus, as a screen reader would, and plays it with
-# the keyboard alone (or, where no key can be sent, by the objects' own actions), choosing every
-# move from what the cells' accessible names say.
-# Usage: atspi_read.py cells        prints "row column colour selected points" per cell, then the score
-#        atspi_read.py play NAME    plays to the end of the game and answers the name prompt with NAME
-#        atspi_read.py wait TEXT    waits until some object of the game bears the name TEXT
-#        atspi_read.py act NAME     plays a game to its end by the objects' own actions alone (no
-#                                   key, no pointer, as under a Wayland compositor), keeps its score
-#                                   under NAME and reads it in the scores window
+# Reads the running game through the AT-SPI bus, as a screen reader would, and plays it choosing
+# every move from what the cells' accessible names say. A cell is (row, column), both from 1, the
+# bottom row first, as the names give them.
+# Usage: atspi_read.py cells N      checks that N cells are named, the score reads 0, and each colour
+#                                   name shows one colour (read from the screen at the middle of the
+#                                   cell's own place) and no two names the same one
+#        atspi_read.py play keys|actions NAME [prompt]
+#                                   plays a game to its end with the keyboard alone, or by the
+#                                   objects' own actions alone (no key, no pointer, as under a
+#                                   Wayland compositor; File > New pressed too); each frame checked
+#                                   for its group and points, each take for the score. Answers the
+#                                   end message and the name prompt with NAME; then, unless told to
+#                                   stop at the prompt, the best score's message, and reads the score
+#                                   as the best in the scores window. Prints the window's size and score.
+#        atspi_read.py wait TEXT    waits until some object of the game bears a name starting with TEXT
 #        atspi_read.py shows TS CONTEXT ENGLISH...
 #                                   waits until, for each ENGLISH text, some name holds its translation
 #                                   in the translation file TS (without its access key's mark), and
 #                                   none is the English "Cancel" of a box's button
+import contextlib
 import re
+import subprocess
 import sys
 import time
 import xml.etree.ElementTree as ET
 
 import pyatspi
 from gi.repository import GLib
-from board import COLUMNS, groups, group, run, until
 
 CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
-CELL_OBJECTS, OBJECTS = {}, []  # each cell's object, and every object as the last whole read found them
+# The cells' objects and the score box as the first walk found them; every object as the last
+# whole read found them.
+CELLS, SCORE, OBJECTS = {}, [], []
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True).stdout
+
+
+def until(check, what, seconds=5):
+    for _ in range(int(seconds * 10)):
+        if result := check():
+            return result
+        time.sleep(0.1)
+    sys.exit("FAIL: " + what)
+
+
+def group(board, start):
+    """The cells joined to start in its colour; board maps each cell to its colour, None when empty."""
+    found, todo = {start}, [start]
+    while todo:
+        row, column = todo.pop()
+        for near in (row + 1, column), (row - 1, column), (row, column + 1), (row, column - 1):
+            if near in board and near not in found and board[near] == board[start]:
+                found.add(near)
+                todo.append(near)
+    return found
+
+
+def groups(board):
+    """Every group of two or more balls."""
+    return [g for g in {frozenset(group(board, cell)) for cell in board if board[cell]} if len(g) > 1]
 
 
 def read(whole=False):
-    """Each cell as {cell: (colour, selected, points, focused)}, the score text, and the names of
+    """Each cell as {cell: (colour, points, selected, focused)}, the score text, and the names of
     every object when whole. The cells and the score box stay the same objects all game: after
     the first walk of the whole tree only they are read, unless a box may be up (whole)."""
     names = []
@@ -42,130 +80,97 @@ def read(whole=False):
             todo += [child for child in node if child is not None]
             OBJECTS.append(node)
             names.append(name := node.name or "")
-            if CELL.match(name) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-                CELLS.append(node)
+            if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                CELLS[int(match.group(3)), int(match.group(4))] = node
             elif name == "Score":
                 SCORE[:] = [node]
-    cells = {}
-    for node in CELLS:
-        match, state = CELL.match(node.name), node.getState()
-        cell = (int(match.group(3)) - 1) * COLUMNS + int(match.group(4))
-        CELL_OBJECTS[cell] = node
-        cells[cell] = ((match.group(2) or "empty").lower(), state.contains(pyatspi.STATE_SELECTED),
-                       node.description, state.contains(pyatspi.STATE_FOCUSED))
-    return cells, score(), names
-
-
-def score():
-    return SCORE[0].queryText().getText(0, -1) if SCORE else None
-
-
-CELLS, SCORE = [], []  # the board's cells and its score box, as first found
+    cells = {cell: (CELL.match(node.name).group(2), node.description,
+                    *map(node.getState().contains, (pyatspi.STATE_SELECTED, pyatspi.STATE_FOCUSED)))
+             for cell, node in CELLS.items()}
+    return cells, SCORE[0].queryText().getText(0, -1) if SCORE else None, names
 
 
 def press(name, role=pyatspi.ROLE_PUSH_BUTTON):
     """Does the action of the object of that name and role, as a screen reader's user would."""
-    def found():
-        read(whole=True)
-        return next((n for n in OBJECTS if n.name == name and n.getRole() == role), None)
-    node = until(found, f"no {name} to press")
-    try:
+    node = until(lambda: read(whole=True) and next((n for n in OBJECTS if n.name == name and n.getRole() == role), None),
+                 f"no {name} to press")
+    # Qt answers a menu item only once the window it opens has closed.
+    with contextlib.suppress(GLib.GError) if role == pyatspi.ROLE_MENU_ITEM else contextlib.nullcontext():
         node.queryAction().doAction(0)
-    except GLib.GError:  # Qt answers a menu item only once the window it opens has closed
-        if role != pyatspi.ROLE_MENU_ITEM:
-            raise
 
 
-def act(name):
+def shown(text):
+    return any(name.startswith(text) for name in read(whole=True)[2])
+
+
+def play(mode, name, stop=""):
     read(whole=True)
     print("window %dx%d" % next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_FRAME).queryComponent().getSize())
-    press("New", pyatspi.ROLE_MENU_ITEM)
-    expected = 0
-    while found := groups({cell: None if seen[0] == "empty" else seen[0] for cell, seen in read()[0].items()}):
-        taken = max(found, key=len)
+    if mode == "actions":
+        press("New", pyatspi.ROLE_MENU_ITEM)
+    row = column = expected = 0
+    while True:
+        cells = read()[0]
+        if not (found := groups(colours := {cell: seen[0] for cell, seen in cells.items()})):
+            break
+        if mode == "keys":
+            if len(focus := [cell for cell in cells if cells[cell][3]]) != 1:
+                sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
+            row, column = focus[0]
+        # The nearest ball of the largest group: few moves, and few keys for each.
+        largest = max(map(len, found))
+        target = min((cell for g in found if len(g) == largest for cell in g),
+                     key=lambda cell: abs(cell[0] - row) + abs(cell[1] - column))
+        up, right = target[0] - row, target[1] - column
+        path = ["Up"] * up + ["Down"] * -up + ["Right"] * right + ["Left"] * -right
+        # Space frames the group, Return takes it; the cell's own action does each in turn.
+        take = lambda *keys: (run("xdotool", "key", "--delay", "5", *keys) if mode == "keys"
+                              else CELLS[target].queryAction().doAction(0))
+        take(*path, "space")
+        taken = group(colours, target)
         points = str(len(taken) * (len(taken) - 1))
-        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
-        until(lambda: (lambda c: {at for at in c if c[at][1]} == taken and all(c[at][2] == points for at in taken))(read()[0]),
-              f"pressing cell {min(taken)} did not frame its group of {len(taken)} with {points} points")
-        CELL_OBJECTS[min(taken)].queryAction().doAction(0)
+        until(lambda: (lambda c: {at for at in c if c[at][2]} == taken and all(c[at][1] == points for at in taken))(read()[0]),
+              f"taking cell {target} did not frame its group of {len(taken)} with {points} points")
+        take("Return")
         expected += int(points)
         until(lambda: read()[1] == str(expected), f"score is not {expected} after the take")
     print(f"score={expected}")
     for text in ("There are no more possible moves", "Please enter your name.", "You got the high score!"):
-        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
+        if text.startswith("You") and stop == "prompt":
+            return
+        until(lambda: shown(text), "no " + text)
         if text.startswith("Please"):
             entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
             entry.queryEditableText().setTextContents(name)
         press("OK")
     # The table is written once the last box has gone; a menu item pressed sooner would be
     # played inside the box's own wait.
-    until(lambda: "You got the high score!" not in read(whole=True)[2], "the high-score message stays")
+    until(lambda: not shown("You got the high score!"), "the high-score message stays")
     time.sleep(0.5)
     press("Show High Scores", pyatspi.ROLE_MENU_ITEM)
     until(lambda: f"1: {expected}, {name}" in read(whole=True)[2], f"the scores window does not read 1: {expected}, {name}", 10)
     press("OK")
 
 
-def key(*names):
-    run("xdotool", "key", "--delay", "5", *names)
-
-
-def play(name):
-    expected = 0
-    while True:
-        cells, _, _ = read()
-        colours = {cell: None if seen[0] == "empty" else seen[0] for cell, seen in cells.items()}
-        if not (found := groups(colours)):
-            break
-        focus = [cell for cell in cells if cells[cell][3]]
-        if len(focus) != 1:
-            sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
-        (row, column), place = divmod(focus[0] - 1, COLUMNS), lambda cell: divmod(cell - 1, COLUMNS)
-        # The nearest ball of the largest group: few moves, and few keys for each.
-        largest = max(len(g) for g in found)
-        target = min((cell for g in found if len(g) == largest for cell in g),
-                     key=lambda cell: abs(place(cell)[0] - row) + abs(place(cell)[1] - column))
-        to_row, to_column = place(target)
-        path = (["Up"] * (to_row - row) + ["Down"] * (row - to_row) +
-                ["Right"] * (to_column - column) + ["Left"] * (column - to_column))
-        key(*path, "space")
-        taken = group(colours, target)
-        points = str(len(taken) * (len(taken) - 1))
-        framed = lambda: (lambda c: {at for at in c if c[at][1]} == taken and
-                          all(c[at][2] == points for at in taken))(read()[0])
-        until(framed, f"after Space at cell {target} the selection is not the group of {len(taken)} with {points} points")
-        key("Return")
-        expected += int(points)
-        # The score shows the take at once; the end of the game may then put up its message.
-        until(lambda: score() == str(expected), f"score is not {expected} after the take")
-    print(f"score={expected}")
-    # The end message, answered with Return; then the name prompt, answered with the name; then
-    # the word of the high score.
-    for text, *answers in (("There are no more possible moves", ["key", "Return"]),
-                           ("Please enter your name.", ["key", "ctrl+a"], ["type", "--delay", "30", name], ["key", "Return"]),
-                           ("You got the high score!", ["key", "Return"])):
-        until(lambda: any(t.startswith(text) for t in read(whole=True)[2]), "no " + text)
-        time.sleep(0.5)
-        for answer in answers:
-            run("xdotool", *answer)
-
-
 if sys.argv[1] == "cells":
-    cells, score, names = read()
-    for cell, (colour, selected, points, _) in sorted(cells.items()):
-        print((cell - 1) // COLUMNS + 1, (cell - 1) % COLUMNS + 1, colour, int(selected), points or "-")
-    print("score", score)
+    cells, score, _ = read()
+    width, screen = int(run("xdotool", "getdisplaygeometry").split()[0]), run("import", "-window", "root", "-depth", "8", "rgb:-")
+    pairs = set()
+    for cell, (colour, *_) in cells.items():
+        x, y, w, h = CELLS[cell].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        middle = 3 * ((y + h // 2) * width + x + w // 2)
+        pairs.add((colour, tuple(screen[middle:middle + 3])))
+    if len(cells) != int(sys.argv[2]) or score != "0" or not len(pairs) == len(dict(pairs)) == len({p for _, p in pairs}):
+        sys.exit(f"FAIL: {len(cells)} cells, score {score!r}, names against colours shown {sorted(pairs)}")
 elif sys.argv[1] == "wait":
-    until(lambda: sys.argv[2] in read(whole=True)[2], "nothing reads " + sys.argv[2])
-elif sys.argv[1] == "act":
-    act(sys.argv[2])
+    until(lambda: shown(sys.argv[2]), "nothing reads " + sys.argv[2])
 elif sys.argv[1] == "shows":
     messages = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
                 for context in ET.parse(sys.argv[2]).iter("context") for message in context.iter("message")}
     for english in sys.argv[4:]:
-        shown = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
-        until(lambda: any(shown in name for name in read(whole=True)[2]), f"nothing reads {shown!r} for {english!r}")
+        text = re.sub(r"&(.)", r"\1", messages[(sys.argv[3], english)])
+        until(lambda: any(text in name for name in read(whole=True)[2]), f"nothing reads {text!r} for {english!r}")
     if "Cancel" in read(whole=True)[2]:
         sys.exit("FAIL: a button reads Cancel: Qt's own words are not translated")
 elif sys.argv[1] == "play":
-    play(sys.argv[2])
+    play(*sys.argv[2:5])

@@ -18,8 +18,6 @@ need setpriv python3
 [ "$case" = foreign-folder ] && game_folder=$'caf\xe9'
 copy_game "$program" $media_files "$table_file"
 as_nobody_if_root
-helper_pid=""
-trap '[ -n "$helper_pid" ] && kill "$helper_pid" 2>/dev/null; cleanup' EXIT
 # A sanitizer build reads its suppression files as the player: give the player copies.
 for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
     [[ ${!var:-} =~ suppressions=([^:]+) ]] || continue
@@ -28,17 +26,13 @@ for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
 done
 
 scores() { (cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | sort); }
-# Polls up to five seconds for a command to succeed.
-within_5s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
 # Starts a Python helper in the background that prints a line once it is ready; sets helper_pid.
 helper() {
     python3 -c "import fcntl, os, signal, socket, sys; $1; print('ready', flush=True); signal.pause()" "$2" \
         >"$work/helper" 2>&1 &
-    helper_pid=$!
+    helper_pid=$! servers+=($!)
     within_5s test -s "$work/helper" || fail "the helper did not start"
 }
-# Gives the box that is up the focus, and then the keys (Return unless told).
-answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }
 not_shown() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 
 damaged_media() {
@@ -69,8 +63,7 @@ damaged_media() {
     for menu in "a About" "s Scores"; do
         set -- $menu
         keys alt+h "$1"
-        box_id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$game_title - $2\.\$" | head -n1)
-        [ -n "$box_id" ] || fail "no $2 window"
+        wait_window "$game_title - $2\." || fail "no $2 window"
         answer
         within_5s not_shown "$box_id" || fail "the $2 window did not close"
     done
@@ -78,17 +71,13 @@ damaged_media() {
     # File > Exit during a game asks first: from Cancel, the default, one Tab to OK. The cue's
     # stream still waits for the sound server, which must not keep the game alive.
     keys alt+f x
-    box_id=$(timeout 10 xdotool search --sync --onlyvisible --name "^${game_title%!}\$" | head -n1)
-    [ -n "$box_id" ] || fail "no exit question"
+    wait_window "${game_title%!}" || fail "no exit question"
     answer Tab space
-    local asked=$EPOCHREALTIME took
-    timeout 10 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit"
-    took=$(awk -v from="$asked" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.1f", to - from }')
+    timeout 2 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit within 2 s of OK"
     wait "$game_pid" || fail "the program exited with status $?"
     game_pid=""
-    awk -v took="$took" 'BEGIN { exit !(took < 2) }' || fail "the program took $took s to exit"
     [ "$(scores)" = "$before" ] || fail "the stored scores changed"
-    echo "PASS ($case): window in $waited s, about and scores shown, exit $took s after OK"
+    echo "PASS ($case): window in $waited s, about and scores shown, exit within 2 s of OK"
 }
 
 foreign_folder() {
@@ -104,18 +93,10 @@ foreign_folder() {
     # Another copy of the game, in the middle of its save until it is stopped.
     helper 'f = open(sys.argv[1]); fcntl.flock(f, fcntl.LOCK_EX)' "$game/$table_file.lock"
 
-    start_game "$game/orbulon" XDG_DATA_HOME=data
-    keys alt+f n
-    python3 "$(dirname "$0")/autoplay.py" "$window" >"$work/autoplay.log" 2>&1 ||
-        fail "autoplay: $(cat "$work/autoplay.log")"
-    box_id=""
-    wait_box "$box_id" || fail "no end message"
-    answer
-    wait_box "$box_id" || fail "no name prompt"
-    answer ctrl+a
-    xdotool type Ann
-    xdotool key Return
-    wait_box "$box_id" || fail "no box while the other copy holds the lock"
+    start_buses
+    start_game "$game/orbulon" XDG_DATA_HOME=data QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    reader play actions Ann prompt >"$work/play.log" 2>&1 || fail "playing"
+    reader wait "Waiting for another copy" && wait_box || fail "no box while the other copy holds the lock"
     # The box is drawn and its bar moves: the window's events go on while it waits.
     local first
     first=$(import -window "$box_id" rgb:- | md5sum)
@@ -124,7 +105,7 @@ foreign_folder() {
     [ -e "$kept" ] && fail "the score was saved while the other copy held the lock"
     kill "$helper_pid"
     within_5s not_shown "$box_id" || fail "the waiting box stayed after the other copy let go"
-    wait_box "$box_id" || fail "no new best announced"
+    wait_box || fail "no new best announced"
     answer
 
     within_5s test -s "$kept" || fail "no score kept in $kept"

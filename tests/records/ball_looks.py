@@ -29,11 +29,10 @@ FACTS = dict(word.split("=", 1) for line in open(os.environ["GAME_FACTS"]) for w
 def read_bmp(path):
     """The pixels of a bottom-up 24-bit BMP as R, G, B, top row first."""
     data = open(path, "rb").read()
-    (offset,), (width, height, _, bits) = struct.unpack_from("<I", data, 10), struct.unpack_from("<iiHH", data, 18)
+    offset, width, height, bits = struct.unpack_from("<I4xii2xH", data, 10)
     assert data[:2] == b"BM" and bits == 24 and height > 0, f"{path}: no bottom-up 24-bit BMP"
-    stride = (width * 3 + 3) // 4 * 4
-    rows = np.frombuffer(data, np.uint8, stride * height, offset).reshape(height, stride)[::-1, : width * 3]
-    return rows.reshape(height, width, 3)[..., ::-1].astype(float)
+    rows = np.frombuffer(data, np.uint8, (width * 3 + 3) // 4 * 4 * height, offset).reshape(height, -1)
+    return rows[::-1, : width * 3].reshape(height, width, 3)[..., ::-1].astype(float)
 
 
 def luminance(rgb255):
@@ -50,27 +49,23 @@ def seen(rgb255, vision, face):
         return cspace_convert(np.repeat(luminance(rgb255)[..., None], 3, axis=-1), "sRGB1-linear", "CAM02-UCS")
     rgb1 = rgb255 / 255
     if vision != "normal":  # Machado, Oliveira and Fernandes (2009), full severity
-        cvd = {"name": "sRGB1+CVD", "cvd_type": vision[:-3] + "maly", "severity": 100}
-        rgb1 = np.clip(cspace_convert(rgb1, cvd, "sRGB1"), 0, 1)
+        rgb1 = np.clip(cspace_convert(rgb1, {"name": "sRGB1+CVD", "cvd_type": vision[:-3] + "maly", "severity": 100}, "sRGB1"), 0, 1)
     return cspace_convert(rgb1, "sRGB1", "CAM02-UCS")
 
 
 def main(bin_dir):
-    board = np.array([float(v) for v in FACTS["background"].split(",")])
+    board = np.array(FACTS["background"].split(","), float)
     failures, worst = [], {}  # worst: (vision, pair) -> the smallest share apart over the scales
     for scale in map(int, FACTS["bitmap_scales"].split()):
         size, balls = 20 * scale, {}
-        for code, file in enumerate(FACTS["cell_bitmap_files"].split()):
-            stem, ext = os.path.splitext(file)
-            path = os.path.join(bin_dir, file if scale == 1 else f"{stem}@{scale}x{ext}")
+        for name, file in zip([None, *HUES], FACTS["cell_bitmap_files"].split()):
+            path = os.path.join(bin_dir, file if scale == 1 else file.replace(".bmp", f"@{scale}x.bmp"))
             pixels = read_bmp(path)
             ball = np.any(pixels != board, axis=-1)
-            if pixels.shape[:2] != (size, size) or ball[0, 0] or ball.any() != (code > 0):
-                failures.append(f"{path}: no {size} x {size} cell on the board, or a ball where none belongs")
+            misfit = bool(pixels.shape[:2] != (size, size) or ball[0, 0] or ball.any() != bool(name))
+            failures += [f"{path}: no {size} x {size} cell on the board, or a ball where none belongs"] * misfit
+            if misfit or not name:
                 continue
-            if code == 0:
-                continue
-            name = list(HUES)[code - 1]
             # The middle: the face inside the rim, the pixels within 0.8 of the ball's radius of
             # the centre. Its glint and mark are lighter than its body and cover less than half of
             # it, so the body is its darker half, the shaded side included: even that must be
@@ -98,17 +93,13 @@ def main(bin_dir):
                 where = balls[a][2] & balls[b][2] if vision == "marks alone" else balls[a][1] | balls[b][1]
                 share = np.mean(np.linalg.norm(looks[a][where] - looks[b][where], axis=-1) >= 12)
                 worst[vision, f"{a}-{b}"] = min(share, worst.get((vision, f"{a}-{b}"), 1))
-                if share < 0.12:
-                    failures.append(f"{scale}x {vision}: {a} and {b} differ clearly on only {share:.1%}")
+    failures += [f"{vision}: {pair} differ clearly on only {share:.1%}" for (vision, pair), share in worst.items() if share < 0.12]
     pairs = sorted({pair for _, pair in worst})
-    print("\nShare of pixels at CAM02-UCS delta E >= 12, the worst scale (goal 12%):")
-    print(" " * 13 + "".join(f"{p:>14}" for p in pairs))
+    print("\nShare of pixels at CAM02-UCS delta E >= 12, the worst scale (goal 12%):\n" + " " * 13 +
+          "".join(f"{p:>14}" for p in pairs))
     for vision in VISIONS:
-        row = [worst[vision, p] for p in pairs]
-        print(f"{vision:13}" + "".join(f"{s:14.1%}" for s in row) + f"   worst {min(row):.1%}")
-    print("".join(f"FAIL: {failure}\n" for failure in failures), end="")
-    return 1 if failures else 0
+        print(f"{vision:13}" + "".join(f"{worst[vision, p]:14.1%}" for p in pairs))
+    sys.exit("".join(f"FAIL: {failure}\n" for failure in failures).rstrip() or None)
 
 
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+main(sys.argv[1])

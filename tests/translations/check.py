@@ -46,7 +46,6 @@ def problems(wanted, messages):
             yield f"uses an access key twice in the menu of {menu}"
 
 
-wanted = set()
 with tempfile.TemporaryDirectory() as scratch:
     subprocess.run([sys.argv[1], "-silent", "-locations", "none", "-tr-function-alias", "QT_TR_NOOP+=PLAYER_TEXT",
                     *(str(Path(sys.argv[2]) / layer) for layer in ("game", "records", "ui", "app")),
