@@ -451,24 +451,6 @@ private slots:
         QVERIFY(Clock.elapsed() >= 700);
     }
 
-    // The game asks for one play for each ball of a group, all at once: a whole-board clear stops
-    // sounding long before a second is out, and the next group's rattle sounds in full too.
-    void EveryRattleSoundsInFullWithinItsLength()
-    {
-        SoundDevice Device;
-        Device.FileName = Media->Path("Click.wav");
-        Device.Open();
-        QVERIFY(Device.Opened());
-        for (const int Plays : {132, 3}) {
-            QElapsedTimer Clock;
-            Clock.start();
-            for (int Play = 0; Play < Plays; ++Play)
-                Device.Play();
-            QTRY_COMPARE_WITH_TIMEOUT(Device.PlaysPending(), 0, 3000);
-            QVERIFY(Clock.elapsed() < SoundDevice::RattleLength + 250);
-        }
-    }
-
     // Cut short, or the same sound claiming 24-bit samples: its noise is never the player's to hear.
     void ADamagedWaveIsNeverPlayed()
     {
