@@ -60,7 +60,6 @@ def read(whole=False):
     if whole or not CELLS:
         app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
                     "no application named orbulon on the accessibility bus", 10)
-        CELLS.clear()
         OBJECTS[:] = [app]
         for node in OBJECTS:
             OBJECTS.extend(child for child in node if child is not None)
