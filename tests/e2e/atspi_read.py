@@ -125,8 +125,7 @@ def play(mode, name, stop=""):
             return
         until(lambda: shown(text), "no " + text)
         if text.startswith("Please"):
-            entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
-            entry.queryEditableText().setTextContents(name)
+            next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score").queryEditableText().setTextContents(name)
         press("OK")
     # The table is written once the last box has gone; a menu item pressed sooner would be
     # played inside the box's own wait.

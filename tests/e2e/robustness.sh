@@ -64,9 +64,7 @@ damaged_media() {
 
     # File > Exit during a game asks first: from Cancel, the default, one Tab to OK. The cue's
     # stream still waits for the sound server, which must not keep the game alive.
-    keys alt+f x
-    wait_window "${game_title%!}" || fail "no exit question"
-    answer Tab space
+    keys alt+f x && wait_window "${game_title%!}" && answer Tab space || fail "no exit question"
     timeout 2 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit within 2 s of OK"
     wait "$game_pid" || fail "the program exited with status $?"
     game_pid=""

@@ -33,8 +33,7 @@ for language in de fr; do
     reader shows "$ts" orbulon::frmHelp "How To Play." "Instructions:" \
         "Click on any coloured ball, and if it is connected to any ball of the same" \
         "else in the grid.  The game ends when there are no more possible moves." || fail "the $language rules"
-    wait_window "$game_title - .*" || fail "no $language how-to-play window"
-    answer
+    wait_window "$game_title - .*" && answer || fail "no $language how-to-play window"
     keys ctrl+n ctrl+q
     reader shows "$ts" orbulon "Are you sure you want to exit?     " || fail "the $language box"
 done
