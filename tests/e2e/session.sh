@@ -84,13 +84,12 @@ start_game() {
 # on the session bus. The Debian package installs the bindings for the system's own Python,
 # which another python3 earlier on the path may not see.
 start_buses() {
-    local launcher=/usr/libexec/at-spi-bus-launcher
-    need dbus-launch dbus-send "$launcher"
+    need dbus-launch dbus-send /usr/libexec/at-spi-bus-launcher
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
     make_home
     cp "$(dirname "${BASH_SOURCE[0]}")/atspi_read.py" "$work/"  # the player may not read the source tree
     eval "$("${player[@]}" dbus-launch --sh-syntax)"
-    "${player[@]}" "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
+    "${player[@]}" /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
     servers+=($!)
     bus_up() {
         "${player[@]}" dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
@@ -104,8 +103,7 @@ reader() { "${player[@]}" /usr/bin/python3 "$work/atspi_read.py" "$@"; }
 keys() { xdotool windowfocus --sync "$window" key --delay 50 "$@"; }
 
 # The message and input boxes on top of the main window are titled like it, but new windows:
-# until one is up, five seconds at most; sets box_id.
+# whether one is up; sets box_id.
 box_up() { box_id=$(xdotool search --onlyvisible --name "^$game_title\$" | grep -vx "$window" | tail -n1) && [ -n "$box_id" ]; }
-wait_box() { within_5s box_up; }
 # Gives the box that is up the focus, and then the keys (Return unless told).
 answer() { xdotool windowfocus --sync "$box_id" key "${@:-Return}"; }

@@ -12,7 +12,6 @@ plugins=$(/usr/lib/qt6/bin/qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)
 [ -e "$plugins/platforms/libqwayland-generic.so" ] || { echo "SKIP: Qt's Wayland plugin (qt6-wayland) is not installed"; exit 77; }
 start_buses
 
-make_home
 XDG_RUNTIME_DIR=$work/runtime weston --backend=headless-backend.so --socket=orbulon-test --width=800 --height=600 \
     --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
 servers+=($!)
