@@ -76,17 +76,6 @@ TEST_F(HighScoreStep, AScoreEntersBelowItsEquals)
     EXPECT_EQ(Ui.Said, (Strings{Prompt + "(Player 1)", Prompt + "(007 Bond)"}));
 }
 
-TEST_F(HighScoreStep, TheFileIsRewrittenOnlyWhenAScoreEnters)
-{
-    EXPECT_EQ(Finish(700, "")[2], "00700");
-    // Any rewrite would drop this tail, so the bytes show whether the file was left alone.
-    WriteBytes(Table, ReadBytes(Table) + "hand-edited tail");
-    const std::string Before = ReadBytes(Table);
-    Record.RecordHighScore(400, PlayerName, Ui);  // ties rank 5
-    EXPECT_EQ(Ui.Said.back(), Prompt + "()");  // the empty name is the default; no box follows
-    EXPECT_EQ(ReadBytes(Table), Before);
-}
-
 TEST_F(HighScoreStep, TheRewrittenTableKeepsTheOldFilesPermissions)
 {
     fs::permissions(Table, fs::perms(0604));  // a packager's table that other players read
