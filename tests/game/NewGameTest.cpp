@@ -56,7 +56,6 @@ TEST(NewGame, MidGameAbandonsTheGameInPlayForAFreshOne)
     EXPECT_EQ(T.View.ScoreText, "0");
     EXPECT_EQ(T.View.Alignment, ScoreAlignment::Centre);
     EXPECT_TRUE(T.View.Hint && T.Game.GameInProgress);
-    EXPECT_EQ(T.View.MarqueeStops, 1);
     EXPECT_TRUE(T.View.Boxes.Said.empty() && T.Records.Scores.empty());
 }
 
