@@ -70,7 +70,7 @@ TEST(TakeGroup, TakingTheWholeBoardEndsTheGameAtTheMaximum)
     EXPECT_EQ(T.View.ScoreText, "*17292 *");
     EXPECT_EQ(T.View.Boxes.Said,
               (std::vector<std::string>{"MsgBox [Orbulon!] YOU HAVE ACHIEVED THE MAXIMUM SCORE!!!     "}));
-    EXPECT_EQ(T.Records.Scores, std::vector<std::int16_t>{MaxScore});
+    EXPECT_EQ(T.Recorded, std::vector<std::int16_t>{MaxScore});
     EXPECT_EQ(std::count(T.View.Picture.begin(), T.View.Picture.end(), Empty), Cells + 1);
 }
 

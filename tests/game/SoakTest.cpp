@@ -48,7 +48,7 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
         // Told once, recorded once, under the name the player gave.
         ASSERT_EQ(T.View.Boxes.Said,
                   std::vector<std::string>{"MsgBox [Orbulon!] There are no more possible moves available!     "});
-        ASSERT_EQ(T.Records.Scores, std::vector<std::int16_t>{static_cast<std::int16_t>(Expected)});
+        ASSERT_EQ(T.Recorded, std::vector<std::int16_t>{static_cast<std::int16_t>(Expected)});
         ASSERT_EQ(T.Game.PlayerName, "Recorded");
         ASSERT_FALSE(T.View.Hint);
     }
