@@ -21,7 +21,7 @@ void Restore(Table& T, const Board& B)
     T.View.Drawn.clear();
     T.View.Sounds.clear();
     T.View.Boxes.Said.clear();
-    T.Records.Scores.clear();
+    T.Recorded.clear();
 }
 
 // The largest selection: 132 frames, 132 sweeps each finding the whole board framed.
@@ -68,7 +68,7 @@ void Click_TakeWholeBoard(benchmark::State& State)
         T.Game.GroupPoints = MaxScore;
         T.Game.picBall_Click(1);
     }
-    if (T.Game.Score != MaxScore || T.Records.Scores.size() != 1)
+    if (T.Game.Score != MaxScore || T.Recorded.size() != 1)
         State.SkipWithError("the whole board was not taken");
 }
 BENCHMARK(Click_TakeWholeBoard);

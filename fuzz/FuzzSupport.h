@@ -26,6 +26,4 @@ inline const std::filesystem::path& ScratchFolder()
     return Folder.Path;
 }
 
-inline bool HasLineBreak(std::string_view Text) { return Text.find_first_of("\r\n") != std::string_view::npos; }
-
 }  // namespace orbulon::fuzz

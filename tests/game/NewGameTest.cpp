@@ -56,8 +56,7 @@ TEST(NewGame, MidGameAbandonsTheGameInPlayForAFreshOne)
     EXPECT_EQ(T.View.ScoreText, "0");
     EXPECT_EQ(T.View.Alignment, ScoreAlignment::Centre);
     EXPECT_TRUE(T.View.Hint && T.Game.GameInProgress);
-    EXPECT_EQ(T.View.MarqueeStops, 1);
-    EXPECT_TRUE(T.View.Boxes.Said.empty() && T.Records.Scores.empty());
+    EXPECT_TRUE(T.View.Boxes.Said.empty() && T.Recorded.empty());
 }
 
 std::vector<std::string> Ticks(const std::string& Text, int n)

@@ -9,19 +9,6 @@
 namespace orbulon::test {
 namespace {
 
-// The window shows the board; balls stand on the bottom row without gaps; empty columns gather at the left.
-void ExpectSettled(const Table& T)
-{
-    const auto& Board = T.Game.BallColour;
-    for (int Cell = 1; Cell <= Cells; ++Cell) {
-        ASSERT_EQ(T.View.Picture[Cell], Board[Cell]) << "cell " << Cell << " shows stale";
-        ASSERT_TRUE(Cell <= Columns || Board[Cell] == Empty || Board[Cell - Columns] != Empty)
-            << "a ball floats at cell " << Cell;
-        ASSERT_TRUE(Cell > Columns || Cell == 1 || Board[Cell] != Empty || Board[Cell - 1] == Empty)
-            << "empty column " << Cell << " right of a ball";
-    }
-}
-
 TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
 {
     std::mt19937 Player(2024);
@@ -44,7 +31,16 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
             Expected += Taken * (Taken - 1);
 
             ASSERT_EQ(T.Game.Score, Expected) << "seed " << Seed;
-            ExpectSettled(T);
+            // The window shows the board; balls stand on the bottom row without gaps; empty
+            // columns gather at the left.
+            const auto& Board = T.Game.BallColour;
+            for (int i = 1; i <= Cells; ++i) {
+                ASSERT_EQ(T.View.Picture[i], Board[i]) << "cell " << i << " shows stale";
+                ASSERT_TRUE(i <= Columns || Board[i] == Empty || Board[i - Columns] != Empty)
+                    << "a ball floats at " << i;
+                ASSERT_TRUE(i > Columns || i == 1 || Board[i] != Empty || Board[i - 1] == Empty)
+                    << "an empty column right of " << i;
+            }
             ASSERT_EQ(T.Game.GameInProgress, (CellWithPartner(T.Game.BallColour) != 0)) << "seed " << Seed;
             const int n = T.View.FramesShown();
             ASSERT_TRUE(T.Game.GroupSelected ? n >= 2 && T.Game.GroupPoints == n * (n - 1) : n == 0) << "seed " << Seed;
@@ -52,7 +48,7 @@ TEST(Soak, SeededGamesPlayToTheEndKeepingTheBoardSound)
         // Told once, recorded once, under the name the player gave.
         ASSERT_EQ(T.View.Boxes.Said,
                   std::vector<std::string>{"MsgBox [Orbulon!] There are no more possible moves available!     "});
-        ASSERT_EQ(T.Records.Scores, std::vector<std::int16_t>{static_cast<std::int16_t>(Expected)});
+        ASSERT_EQ(T.Recorded, std::vector<std::int16_t>{static_cast<std::int16_t>(Expected)});
         ASSERT_EQ(T.Game.PlayerName, "Recorded");
         ASSERT_FALSE(T.View.Hint);
     }

@@ -50,15 +50,6 @@ public:
     int FramesShown() const { return int(std::ranges::count(Frame, true)); }
 };
 
-struct FakeRecords : HighScoreStep {
-    std::vector<std::int16_t> Scores;
-    void RecordHighScore(std::int16_t Score, std::string& PlayerName) override
-    {
-        Scores.push_back(Score);
-        PlayerName = "Recorded";
-    }
-};
-
 // A board with no move: neighbours along a row differ by 2 and along a column by 1
 // (modulo 4), using only purple, blue, yellow and green, so red is free for the
 // groups a test lays on it.
@@ -82,18 +73,24 @@ inline int CellWithPartner(const std::array<std::int16_t, Cells + 1>& Board)
     return 0;
 }
 
-// A game in progress on a given board, the window showing that board.
-struct Table {
+// A game in progress on a given board, the window showing that board; each score the game
+// hands on for the table is kept in Recorded, under the name "Recorded".
+struct Table : HighScoreStep {
     FakeView View;
-    FakeRecords Records;
+    std::vector<std::int16_t> Recorded;
     SeededRandom Random{1998};
-    modGeneral Game{View, Records, Random};
+    modGeneral Game{View, *this, Random};
 
     explicit Table(const std::array<std::int16_t, Cells + 1>& Board = QuietBoard())
     {
         Game.BallColour = Board;
         std::copy(Board.begin() + 1, Board.end(), View.Picture.begin() + 1);
         Game.GameInProgress = View.Hint = true;
+    }
+    void RecordHighScore(std::int16_t Score, std::string& PlayerName) override
+    {
+        Recorded.push_back(Score);
+        PlayerName = "Recorded";
     }
 };
 

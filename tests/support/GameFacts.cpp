@@ -24,14 +24,11 @@ static std::string Words(const List& Items)
 
 int main()
 {
-    std::cout << "game_title='" << GameTitle << "' app_id='" << GameAppId << "'\n"
-              << "columns=" << Columns << " rows=" << Rows << " cell_size=" << CellSize << " cell_pitch=" << CellPitch
-              << " board_left=" << BoardLeft << " board_bottom=" << BoardBottom << "\n"
-              << "client_width=" << ClientWidth << " client_height=" << ClientHeight << "\n"
+    std::cout << "game_title='" << GameTitle << "' app_id='" << GameAppId << "' table_file='" << TableFile << "'\n"
+              << "columns=" << Columns << " rows=" << Rows << " client_width=" << ClientWidth
+              << " client_height=" << ClientHeight << "\n"
               << "background=" << Colour(BoardBackground) << "\nmedia_files='" << Words(MediaFiles) << "'\n"
               << "cell_bitmap_files='" << Words(CellBitmapFiles) << "' bitmap_scales='" << Words(BitmapScales) << "'\n"
-              << "table_file='" << TableFile << "'\n"
               << "red_bitmap_file='" << BitmapFile(5) << "' click_wave_file='" << ClickWaveFile << "' icon_file='"
               << IconFile << "' red_ball=" << Colour(BallColours[Red]) << "\n";
-    return 0;
 }

@@ -19,8 +19,7 @@ struct RecordingPrompts : PlayerPrompts {
     std::function<void()> WhileOpen = [] {};
     void Note(std::string Box) { Said.push_back(std::move(Box)), WhileOpen(); }
 
-    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons = MsgButtons::OK, MsgIcon = MsgIcon::None,
-               int = ButtonOK) override
+    int MsgBox(const std::string& Text, const std::string& Title, MsgButtons, MsgIcon, int) override
     {
         return Note("MsgBox [" + Title + "] " + Text), ButtonOK;
     }
