@@ -46,7 +46,7 @@ std::optional<std::string> UnixSocketName(std::string_view Entry)
         if (Pair.starts_with("path="))
             return Unescaped(Pair.substr(5));
         if (Pair.starts_with("abstract="))
-            return std::string(1, '\0') + Unescaped(Pair.substr(9));
+            return Unescaped(Pair.substr(9)).insert(0, 1, '\0');
     }
     return std::nullopt;
 }
@@ -83,8 +83,8 @@ bool SessionBusAnswers(const std::string& Address, std::chrono::milliseconds Pat
         if (Bus.Descriptor < 0 || ::connect(Bus.Descriptor, reinterpret_cast<const sockaddr*>(&Place), Length) != 0)
             continue;  // as the bus library does: on to the next entry
         // A bus answers the first line of authentication, accepted or not, at once.
-        std::string Hello(1, '\0');
-        Hello += "AUTH EXTERNAL ";
+        using namespace std::string_literals;
+        std::string Hello = "\0AUTH EXTERNAL "s;
         for (const char Digit : std::to_string(::getuid())) {
             char Hex[3];
             std::snprintf(Hex, sizeof Hex, "%02x", static_cast<unsigned char>(Digit));
