@@ -172,7 +172,7 @@ void modGeneral::ShowPoints(int n)
 {
     assert(n >= 0 && n <= Cells);
     GroupPoints = static_cast<std::int16_t>((n - 1) * n);
-    const std::string Tip = " " + std::to_string(GroupPoints) + " ";
+    const std::string Tip = std::string(" ").append(std::to_string(GroupPoints)).append(" ");
     for (int Cell = 1; Cell <= Cells; ++Cell)
         if (View.HighlightShown(Cell))
             View.SetToolTip(Cell, Tip);

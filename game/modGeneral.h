@@ -22,7 +22,7 @@ inline constexpr const char* CensusForm =
                 "There are %6 Blanks at the moment.     ");
 
 // What the score box shows when a game ends at the maximum: "*17292 *".
-inline const std::string MaxScoreText = "*" + std::to_string(MaxScore) + " *";
+inline const std::string MaxScoreText = std::string("*").append(std::to_string(MaxScore)).append(" *");
 
 // The colour code for a random fraction f: the whole part of f x 5, plus 1,
 // clamped so that no fraction (not even a faulty 1.0 or a negative) yields 0 or 6.

@@ -136,7 +136,10 @@ void frmMain::LayOut()
     Readout.setColor(QPalette::Base, ToQColor(ScoreBackground));
     Readout.setColor(QPalette::Text, ToQColor(ScoreText));
     txtScore->setPalette(Readout);
-    txtScore->setFont(ScoreFont(LetterSegmentFace(), *txtScore));
+    // The box shows nothing until the marquee's first tick, half a second on: its face is fitted
+    // when it first shows a text (each size tried costs a font engine), not before the window
+    // is on screen.
+    txtScore->setFont(LetterSegmentFace());
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtScore->setAccessibleName(tr("Score"));
     setTabOrder(Previous, txtScore);
@@ -165,6 +168,7 @@ void frmMain::ZoomTo(int Zoom)
     Board->SetZoom(Zoom);
     txtScore->setGeometry(Zoomed(ScoreRect, Zoom));
     txtScore->setFont(ScoreFont(txtScore->font(), *txtScore));
+    ScoreFaceFitted = true;
     // Each cell again from its file, in the rendering the new size wants.
     for (int Index = 1; Index <= Cells; ++Index)
         DrawCell(Index, picBall[Index]->ColourCodeShown());
@@ -318,8 +322,10 @@ void frmMain::SetScoreText(const std::string& Text)
     // Letters (the marquee, the stars around the highest score) need the fourteen-segment face.
     const QString Shown = QString::fromStdString(Text);
     const QFont Face = tmrScroll.isActive() || !DigitsOnly(Shown) ? LetterSegmentFace() : DigitSegmentFace();
-    if (txtScore->font().family() != Face.family())
+    if (!ScoreFaceFitted || txtScore->font().family() != Face.family()) {
         txtScore->setFont(ScoreFont(Face, *txtScore));
+        ScoreFaceFitted = true;
+    }
     txtScore->setText(Shown);
 }
 

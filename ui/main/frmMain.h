@@ -105,6 +105,7 @@ private:
     PlayerPrompts& Boxes;  // the boxes every question goes through: the stand-in's, else our own
     HighScoreGlue HighScores;
     modGeneral GameLogic;
+    bool ScoreFaceFitted = false;  // the score box's face sized to the box, done at its first text
 };
 
 }  // namespace orbulon
