@@ -88,6 +88,7 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
         return ChosenZoom(App) ? 0 : 2;
     }
 
+    IgnoreRelativeXdgFolders();
     SetAsideAMuteSessionBus();
     QApplication App(argc, argv);
     Identify();

@@ -111,6 +111,14 @@ private slots:
         ::close(ByPath), ::close(ByName);
     }
 
+    // A relative XDG folder is no folder: Qt would keep the zoom under the current folder.
+    void ARelativeXdgFolderIsIgnored()
+    {
+        qputenv("XDG_CONFIG_HOME", "config"), qputenv("XDG_CACHE_HOME", "/tmp");
+        IgnoreRelativeXdgFolders();
+        QVERIFY(!qEnvironmentVariableIsSet("XDG_CONFIG_HOME") && qgetenv("XDG_CACHE_HOME") == "/tmp");
+    }
+
     // While another copy saves, the window's events go on; after a moment a box says what the
     // game waits for. The wait ends with the lock, when the player gives up, or after a minute.
     void TheLockWaitKeepsTheWindowGoingAndTheBoxLetsThePlayerGiveUp()

@@ -56,6 +56,13 @@ std::filesystem::path UserDataFolder(const char* XdgDataHome, const char* Home)
     return {};
 }
 
+void IgnoreRelativeXdgFolders()
+{
+    for (const char* Name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        if (const char* Value = std::getenv(Name); Value && Value[0] != '/')
+            ::unsetenv(Name);
+}
+
 GameFolders InstalledFolders()
 {
     return {ProgramFolderOf("/proc/self/exe"), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))};

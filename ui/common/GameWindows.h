@@ -39,6 +39,11 @@ std::filesystem::path ProgramFolderOf(const std::filesystem::path& Link);
 // when no absolute home is known.
 std::filesystem::path UserDataFolder(const char* XdgDataHome, const char* Home);
 
+// The XDG base folders are absolute paths or nothing: a relative one would put the player's
+// settings or scores under whatever folder the game was started from. Unsets every such
+// variable that is set to a relative path, before Qt reads them.
+void IgnoreRelativeXdgFolders();
+
 // The one message that tells the player why the game does not start without its folder.
 QString ProgramFolderMissing();
 
