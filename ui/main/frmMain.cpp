@@ -136,10 +136,9 @@ void frmMain::LayOut()
     Readout.setColor(QPalette::Base, ToQColor(ScoreBackground));
     Readout.setColor(QPalette::Text, ToQColor(ScoreText));
     txtScore->setPalette(Readout);
-    // The box shows nothing until the marquee's first tick, half a second on: its face is fitted
-    // when it first shows a text (each size tried costs a font engine), not before the window
-    // is on screen.
-    txtScore->setFont(LetterSegmentFace());
+    // The box shows nothing until the marquee's first tick, half a second on: its face is chosen
+    // and fitted when it first shows a text (each face and size tried costs a font engine), not
+    // before the window is on screen.
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtScore->setAccessibleName(tr("Score"));
     setTabOrder(Previous, txtScore);
