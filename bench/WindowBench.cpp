@@ -96,7 +96,7 @@ public:
     double Click(int Cell)
     {
         const auto Start = Clock::now();
-        QTest::mouseClick(Game.picBall[Cell], Qt::LeftButton);
+        QTest::mouseClick(Game.Board, Qt::LeftButton, {}, Game.picBall[Cell]->Geometry().center());
         Watch.WaitForPaint();
         return std::chrono::duration<double>(Clock::now() - Start).count();
     }
@@ -179,7 +179,7 @@ void Window_WholeBoardShowsBeforeItsMessage(benchmark::State& State)
             test::WhenModal([](QWidget* Prompt) { Prompt->close(); });
         });
         const auto Start = Clock::now();
-        QTest::mouseClick(W.Game.picBall[1], Qt::LeftButton);
+        QTest::mouseClick(W.Game.Board, Qt::LeftButton, {}, W.Game.picBall[1]->Geometry().center());
         W.Watch.WaitForPaint();
         State.SetIterationTime(std::chrono::duration<double>(W.Watch.FirstPaint - Start).count());
     }

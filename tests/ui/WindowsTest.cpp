@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows as the player meets them: the board and its clicks, the menus, the
 // marquee, pictures and sounds, the boxes and the three secondary windows.
+#include "BoardAccessibility.h"
 #include "FakeView.h"
 #include "GameInfo.h"
 #include "WindowTestSupport.h"
@@ -36,9 +37,10 @@ int MisplacedRed(const frmMain& Window)
     QPainter Painter(&Wanted);
     for (int Index = 1; Index <= 132; ++Index)
         if (Window.HighlightShown(Index))
-            Painter.fillRect(Window.picBall[Index]->geometry().adjusted(-Gap, -Gap, Gap, Gap), Qt::red);
-    for (const QWidget* Child : Window.Board->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        Painter.fillRect(Child->geometry(), Qt::black);
+            Painter.fillRect(Window.picBall[Index]->Geometry().adjusted(-Gap, -Gap, Gap, Gap), Qt::red);
+    for (int Index = 1; Index <= 132; ++Index)
+        Painter.fillRect(Window.picBall[Index]->Geometry(), Qt::black);
+    Painter.fillRect(Window.txtScore->geometry(), Qt::black);
     Painter.end();
     const QImage Surface = Window.Board->grab().toImage();
     int Wrong = 0;
@@ -82,7 +84,10 @@ class WindowsTest : public QObject {
         (void)QTest::qWaitForWindowExposed(Window.get());
         return *Window;
     }
-    void Click(int Cell) { QTest::mouseClick(Window->picBall[Cell], Qt::LeftButton); }
+    void Click(int Cell)
+    {
+        QTest::mouseClick(Window->Board, Qt::LeftButton, {}, Window->picBall[Cell]->Geometry().center());
+    }
 
 private slots:
     // The tests close and reopen windows; the application must outlive them all. The zoom they
@@ -164,13 +169,13 @@ private slots:
             for (const QPoint& Step : Directions)
                 Widths.insert(Runs(QRectF(ToQRect(Shape1Rect)).center() * Zoom, Step, Shape1Outline).back().size());
             for (int Cell = 1; Cell <= 132; Cell += 2) {
-                const QRectF Ball = Window.picBall[Cell]->geometry();
+                const QRectF Ball = Window.picBall[Cell]->Geometry();
                 for (const QPoint& Step : Directions)
                     Widths.insert(Runs(Ball.center() + Step * 9 * Zoom, Step, HighlightOutline).front().size());
                 const QRect Drawn((Ball.topLeft() * Ratio).toPoint() + QPoint(1, 1),
                                   (Ball.bottomRight() * Ratio).toPoint() - QPoint(2, 2));
                 for (const QPoint& Pixel : {Drawn.topLeft(), Drawn.bottomRight(), Drawn.center()})
-                    QVERIFY(Window.Board->childAt((QPointF(Pixel) / Ratio).toPoint()) == Window.picBall[Cell] &&
+                    QVERIFY(Window.Board->CellAt((QPointF(Pixel) / Ratio).toPoint()) == Cell &&
                             Board.pixelColor(Pixel) != ToQColor(HighlightOutline));
             }
             QCOMPARE(Widths, QSet<qsizetype>{qsizetype(Zoom * Ratio)});
@@ -257,7 +262,7 @@ private slots:
                               Window->Board->mapTo(Window.get(), Designed.center() * Zoom));
             QVERIFY(Window->HighlightShown(Cell) && FramesShown(*Window) >= 2);
             QCOMPARE(MisplacedRed(*Window), 0);
-            QCOMPARE(QAccessible::queryAccessibleInterface(Window->picBall[Cell])->rect(),
+            QCOMPARE(CellAccessible(*Window->Board, Cell)->rect(),
                      QRect(Window->Board->mapToGlobal(Designed.topLeft() * Zoom), Designed.size() * Zoom));
             Window->Game().ResetHighlight();
         }
@@ -269,20 +274,23 @@ private slots:
     void TheArrowsMoveAFocusMarkedOnlyWhileKeysAreInUse()
     {
         Start().FileMenuItem[1]->trigger();
-        const auto Marked = [](BallPicture* Cell) { return Cell->grab().toImage() != Cell->Picture().toImage(); };
-        QVERIFY(QApplication::focusWidget() == Window->picBall[72] && !Marked(Window->picBall[72]));
+        BoardSurface& Board = *Window->Board;
+        const auto Marked = [&Board](int Cell) {
+            return Board.grab(Board.Cell(Cell).Geometry()).toImage() != Board.Cell(Cell).Picture().toImage();
+        };
+        QVERIFY(QApplication::focusWidget() == &Board && Board.FocusedCell() == 72 && !Marked(72));
         const std::vector<std::tuple<int, Qt::Key, int>> Arrows{
             {1, Qt::Key_Left, 1},     {1, Qt::Key_Down, 1},    {1, Qt::Key_Up, 12},       {1, Qt::Key_Right, 2},
             {11, Qt::Key_Right, 11},  {132, Qt::Key_Up, 132},  {132, Qt::Key_Right, 132}, {132, Qt::Key_Left, 131},
             {122, Qt::Key_Left, 122}, {122, Qt::Key_Down, 111}};
         for (const auto& [From, Key, To] : Arrows) {
-            Window->picBall[From]->setFocus();
-            QTest::keyClick(Window->picBall[From], Key);
-            QCOMPARE(QApplication::focusWidget(), Window->picBall[To]);
+            Board.Cell(From).SetFocus();
+            QTest::keyClick(&Board, Key);
+            QCOMPARE(Board.FocusedCell(), To);
         }
-        QVERIFY(Marked(Window->picBall[111]));
-        QTest::mousePress(Window->picBall[111], Qt::LeftButton);
-        QVERIFY(!Marked(Window->picBall[111]));
+        QVERIFY(Marked(111) && Board.Cell(111).HasFocus());
+        QTest::mousePress(&Board, Qt::LeftButton, {}, Board.Cell(111).Geometry().center());
+        QVERIFY(!Marked(111));
     }
 
     // Return takes the question's default button, Cancel: the game, a group framed, goes on.
@@ -387,12 +395,11 @@ private slots:
     {
         for (const Qt::Key Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             Start().FileMenuItem[1]->trigger();
-            BallPicture* Ball = Window->picBall[CellWithPartner(Window->Game().BallColour)];
-            Ball->setFocus();
-            QTest::keyPress(Ball, Key);
+            Window->picBall[CellWithPartner(Window->Game().BallColour)]->SetFocus();
+            QTest::keyPress(Window->Board, Key);
             for (int Repeat = 0; Repeat < 3; ++Repeat) {
                 QKeyEvent Held(QEvent::KeyPress, Key, Qt::NoModifier, {}, true);
-                QApplication::sendEvent(Ball, &Held);
+                QApplication::sendEvent(Window->Board, &Held);
             }
             QVERIFY2(FramesShown(*Window) >= 2 && Window->txtScore->text() == "0",
                      qPrintable(QKeySequence(Key).toString()));
@@ -403,9 +410,9 @@ private slots:
     void APressReleasedOffTheBallIsNoClick()
     {
         Start().FileMenuItem[1]->trigger();
-        BallPicture* Ball = Window->picBall[CellWithPartner(Window->Game().BallColour)];
-        QTest::mousePress(Ball, Qt::LeftButton);
-        QTest::mouseRelease(Ball, Qt::LeftButton, {}, QPoint(30, 10));  // over the next ball
+        const QRect Ball = Window->picBall[CellWithPartner(Window->Game().BallColour)]->Geometry();
+        QTest::mousePress(Window->Board, Qt::LeftButton, {}, Ball.center());
+        QTest::mouseRelease(Window->Board, Qt::LeftButton, {}, Ball.center() + QPoint(22, 0));  // over the next ball
         QCOMPARE(FramesShown(*Window), 0);
     }
 

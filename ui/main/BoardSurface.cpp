@@ -2,14 +2,18 @@
 // The main window's client area: the board's cells, their frames and the score box.
 #include "BoardSurface.h"
 
+#include "BoardAccessibility.h"
 #include "CellPictures.h"
 #include "GameWindows.h"
 #include "WindowZoom.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -66,116 +70,59 @@ int NeighbourCell(int Index, int Key)
 
 }  // namespace
 
-BallPicture::BallPicture(int Index, BoardSurface* Parent) : QWidget(Parent), Surface(*Parent), Index(Index)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
-    setGeometry(Zoomed(CellRect(Index), Parent->Zoom()));
-}
-
 void BallPicture::SetPicture(const QPixmap& Picture)
 {
     Shown = Picture;
-    update();
-}
-
-void BallPicture::paintEvent(QPaintEvent*)
-{
-    QPainter Painter(this);
-    // The cell is painted in its designed pixels, each Zoom pixels of the window.
-    const int Zoom = Surface.Zoom();
-    Painter.scale(Zoom, Zoom);
-    const QRect Cell(0, 0, CellSize, CellSize);
-    // A picture smaller than the cell leaves the blank cell's grey around it.
-    const QSizeF Size = Shown.deviceIndependentSize();
-    if (Size.width() < CellSize || Size.height() < CellSize)
-        Painter.fillRect(Cell, ToQColor(BoardBackground));
-    // A rendering denser than the screen (the 2x one on a screen of 1.5) is drawn smaller
-    // smoothly rather than by dropping pixels, and one less dense larger without steps.
-    if (Shown.devicePixelRatio() != Zoom * devicePixelRatioF())
-        Painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    Painter.drawPixmap(0, 0, Shown);
-
-    if (Surface.KeyboardInUse && hasFocus())
-        DrawFocusMark(Painter, Cell);
+    Surface.update(Geometry());
 }
 
 bool BallPicture::Framed() const { return Surface.FrameShown(Index); }
 
-void BallPicture::mousePressEvent(QMouseEvent* Event)
+QRect BallPicture::Geometry() const { return Zoomed(CellRect(Index), Surface.Zoom()); }
+
+bool BallPicture::HasFocus() const { return Surface.hasFocus() && Surface.FocusedCell() == Index; }
+
+void BallPicture::SetFocus()
 {
-    if (Surface.KeyboardInUse) {
-        Surface.KeyboardInUse = false;
-        if (QWidget* Focused = QApplication::focusWidget(); Focused && Focused->parentWidget() == &Surface)
-            Focused->update();
-    }
-    Pressed = Event->button() == Qt::LeftButton;
-    QWidget::mousePressEvent(Event);
+    Surface.SetFocusedCell(Index);
+    Surface.setFocus(Qt::OtherFocusReason);
 }
 
-void BallPicture::mouseReleaseEvent(QMouseEvent* Event)
-{
-    // A click is a left press and release on the same cell, as a picture box counts it.
-    const bool Click = Pressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint());
-    Pressed = false;
-    if (Click)
-        emit Clicked(Index);
-    else
-        QWidget::mouseReleaseEvent(Event);
-}
-
-void BallPicture::keyPressEvent(QKeyEvent* Event)
-{
-    const int Key = Event->key();
-    const bool IsPress = Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter;
-    const int Next = NeighbourCell(Index, Key);
-    if ((!IsPress && Next < 0) || Event->modifiers() & ~Qt::KeypadModifier) {
-        QWidget::keyPressEvent(Event);
-        return;
-    }
-    Event->accept();
-    if (!Surface.KeyboardInUse) {
-        Surface.KeyboardInUse = true;
-        update();
-    }
-    // A held key presses once, as a mouse button held down clicks once.
-    if (IsPress && !Event->isAutoRepeat())
-        Press();
-    else if (Next > 0)
-        for (QObject* Child : Surface.children())
-            if (auto* Cell = qobject_cast<BallPicture*>(Child); Cell && Cell->Index == Next)
-                Cell->setFocus(Qt::OtherFocusReason);
-}
-
-void BallPicture::focusInEvent(QFocusEvent* Event)
-{
-    // Tab brings the focus in from the keyboard too.
-    if (Event->reason() == Qt::TabFocusReason || Event->reason() == Qt::BacktabFocusReason)
-        Surface.KeyboardInUse = true;
-    update();
-    QWidget::focusInEvent(Event);
-}
-
-void BallPicture::focusOutEvent(QFocusEvent* Event)
-{
-    update();
-    QWidget::focusOutEvent(Event);
-}
+void BallPicture::Press() { emit Surface.Clicked(Index); }
 
 BoardSurface::BoardSurface(int Zoom, QWidget* Parent) : QWidget(Parent), Scale(Zoom)
 {
+    for (int Index = 1; Index <= Cells; ++Index)
+        Balls[static_cast<std::size_t>(Index - 1)] = std::make_unique<BallPicture>(Index, *this);
     setFixedSize(ClientWidth * Zoom, ClientHeight * Zoom);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardSurface::SetZoom(int Zoom)
 {
     Scale = Zoom;
     setFixedSize(ClientWidth * Zoom, ClientHeight * Zoom);
-    for (QObject* Child : children())
-        if (auto* Cell = qobject_cast<BallPicture*>(Child))
-            Cell->setGeometry(Zoomed(CellRect(Cell->CellIndex()), Zoom));
     update();
+}
+
+int BoardSurface::CellAt(QPoint Point) const
+{
+    for (int Index = 1; Index <= Cells; ++Index)
+        if (Cell(Index).Geometry().contains(Point))
+            return Index;
+    return 0;
+}
+
+void BoardSurface::SetFocusedCell(int Index)
+{
+    if (Index == Focused)
+        return;
+    UpdateCell(Focused);
+    Focused = Index;
+    UpdateCell(Focused);
+    if (hasFocus())
+        CellFocused(*this, Focused);
 }
 
 void BoardSurface::SetFrame(int Index, bool Shown)
@@ -197,6 +144,105 @@ void BoardSurface::paintEvent(QPaintEvent* Event)
     for (int Index = 1; Index <= Cells; ++Index)
         if (Frames[static_cast<std::size_t>(Index)])
             DrawOutline(Painter, ToQRect(FrameRect(Index)), ToQColor(HighlightOutline));
+
+    for (int Index = 1; Index <= Cells; ++Index) {
+        const BallPicture& Ball = Cell(Index);
+        if (!Event->region().intersects(Ball.Geometry()))
+            continue;
+        // A cell is painted in its designed pixels, each Zoom pixels of the window. A rendering
+        // denser than the screen (the 2x one on a screen of 1.5) is drawn smaller smoothly
+        // rather than by dropping pixels, and one less dense larger without steps; a picture
+        // smaller than the cell leaves the blank board's grey around it.
+        const QPixmap& Shown = Ball.Picture();
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform, Shown.devicePixelRatio() != Scale * devicePixelRatioF());
+        const QRect Designed = ToQRect(CellRect(Index));
+        Painter.drawPixmap(Designed.topLeft(), Shown);
+        if (KeyboardInUse && Ball.HasFocus())
+            DrawFocusMark(Painter, Designed);
+    }
+}
+
+bool BoardSurface::event(QEvent* Event)
+{
+    // Each ball has its own tool tip: the points of its framed group, or none.
+    if (Event->type() == QEvent::ToolTip) {
+        const auto* Help = static_cast<QHelpEvent*>(Event);
+        const int Index = CellAt(Help->pos());
+        if (Index && !Cell(Index).ToolTip().isEmpty())
+            QToolTip::showText(Help->globalPos(), Cell(Index).ToolTip(), this, Cell(Index).Geometry());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(Event);
+}
+
+void BoardSurface::mousePressEvent(QMouseEvent* Event)
+{
+    if (KeyboardInUse) {
+        KeyboardInUse = false;
+        UpdateCell(Focused);
+    }
+    Pressed = Event->button() == Qt::LeftButton ? CellAt(Event->position().toPoint()) : 0;
+    // The keyboard goes on from the ball last clicked, as it would from a button.
+    if (Pressed)
+        SetFocusedCell(Pressed);
+    QWidget::mousePressEvent(Event);
+}
+
+void BoardSurface::mouseReleaseEvent(QMouseEvent* Event)
+{
+    // A click is a left press and release on the same cell, as a picture box counts it.
+    const int Index = Pressed && Event->button() == Qt::LeftButton ? CellAt(Event->position().toPoint()) : 0;
+    const bool Click = Index && Index == Pressed;
+    Pressed = 0;
+    if (Click)
+        emit Clicked(Index);
+    else
+        QWidget::mouseReleaseEvent(Event);
+}
+
+void BoardSurface::keyPressEvent(QKeyEvent* Event)
+{
+    const int Key = Event->key();
+    const bool IsPress = Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter;
+    const int Next = NeighbourCell(Focused, Key);
+    if ((!IsPress && Next < 0) || Event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(Event);
+        return;
+    }
+    Event->accept();
+    if (!KeyboardInUse) {
+        KeyboardInUse = true;
+        UpdateCell(Focused);
+    }
+    // A held key presses once, as a mouse button held down clicks once.
+    if (IsPress && !Event->isAutoRepeat())
+        emit Clicked(Focused);
+    else if (Next > 0)
+        SetFocusedCell(Next);
+}
+
+void BoardSurface::focusInEvent(QFocusEvent* Event)
+{
+    // Tab brings the focus in from the keyboard too.
+    if (Event->reason() == Qt::TabFocusReason || Event->reason() == Qt::BacktabFocusReason)
+        KeyboardInUse = true;
+    UpdateCell(Focused);
+    QWidget::focusInEvent(Event);
+    // A screen reader hears of the board's focus once this event is over; the cell's focus is
+    // told after that, so the reader lands on the ball rather than on the board around it.
+    if (QAccessible::isActive())
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus())
+                CellFocused(*this, Focused);
+        });
+}
+
+void BoardSurface::focusOutEvent(QFocusEvent* Event)
+{
+    UpdateCell(Focused);
+    QWidget::focusOutEvent(Event);
 }
 
 }  // namespace orbulon

@@ -121,14 +121,9 @@ void frmMain::LayOut()
     Board = new BoardSurface(WindowZoom(), this);
     setCentralWidget(Board);
 
-    QWidget* Previous = nullptr;
-    for (int Index = 1; Index <= Cells; ++Index) {
-        picBall[Index] = new BallPicture(Index, Board);
-        connect(picBall[Index], &BallPicture::Clicked, this, &frmMain::picBall_Click);
-        if (Previous)
-            setTabOrder(Previous, picBall[Index]);
-        Previous = picBall[Index];
-    }
+    for (int Index = 1; Index <= Cells; ++Index)
+        picBall[Index] = &Board->Cell(Index);
+    connect(Board, &BoardSurface::Clicked, this, &frmMain::picBall_Click);
 
     txtScore = new QLineEdit(Board);
     txtScore->setGeometry(Zoomed(ScoreRect, Board->Zoom()));
@@ -141,7 +136,6 @@ void frmMain::LayOut()
     // before the window is on screen.
     txtScore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtScore->setAccessibleName(tr("Score"));
-    setTabOrder(Previous, txtScore);
 
     connect(&tmrScroll, &QTimer::timeout, this, &frmMain::tmrScroll_Timer);
 
@@ -284,34 +278,31 @@ void frmMain::HelpMenuItem_Click(int Index)
 
 void frmMain::tmrScroll_Timer() { GameLogic.MarqueeTick(); }
 
-// Every game starts the keyboard player in the middle of the board, whence no cell is more
-// than eleven arrow keys away.
-void frmMain::GiveBoardFocus() { picBall[(Rows / 2) * Columns + Columns / 2 + 1]->setFocus(Qt::OtherFocusReason); }
+void frmMain::GiveBoardFocus() { picBall[MiddleCell]->SetFocus(); }
 
 void frmMain::DrawCell(int Index, int Colour)
 {
     picBall[Index]->SetColourCode(Colour);
-    picBall[Index]->SetPicture(
-        Pictures.Picture(Folders.Program, Colour, Board->Zoom() * picBall[Index]->devicePixelRatioF()));
-    CellNameChanged(picBall[Index]);
+    picBall[Index]->SetPicture(Pictures.Picture(Folders.Program, Colour, Board->Zoom() * Board->devicePixelRatioF()));
+    CellNameChanged(*Board, Index);
 }
 
 void frmMain::SetToolTip(int Index, const std::string& Text)
 {
-    picBall[Index]->setToolTip(QString::fromStdString(Text));
-    CellDescriptionChanged(picBall[Index]);
+    picBall[Index]->SetToolTip(QString::fromStdString(Text));
+    CellDescriptionChanged(*Board, Index);
 }
 
 void frmMain::ShowHighlight(int Index)
 {
     Board->SetFrame(Index, true);
-    CellFrameChanged(picBall[Index]);
+    CellFrameChanged(*Board, Index);
 }
 
 void frmMain::HideHighlight(int Index)
 {
     Board->SetFrame(Index, false);
-    CellFrameChanged(picBall[Index]);
+    CellFrameChanged(*Board, Index);
 }
 
 bool frmMain::HighlightShown(int Index) const { return Board->FrameShown(Index); }

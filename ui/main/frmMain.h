@@ -95,6 +95,7 @@ private:
 
     void LayOut();
     void BuildMenus();
+    // Every game starts the keyboard player on the board's middle cell.
     void GiveBoardFocus();
     void Form_Load();
     void OpenSoundDevice(SoundDevice& Device, std::string_view File);
