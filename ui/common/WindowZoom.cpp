@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 #include <QSettings>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -18,6 +20,10 @@ QFont Designed;  // the application's font at the designed size, kept while zoom
 QSettings PlayersSettings() { return QSettings(QStringLiteral("orbulon"), QStringLiteral("orbulon")); }
 
 const QString ZoomKey = QStringLiteral("zoom");
+
+// What a desktop's frame usually adds to a window, a title bar and thin borders, for as long as
+// the desktop has not said what its own adds.
+constexpr QSize UsualFrame(8, 40);
 
 }  // namespace
 
@@ -37,6 +43,29 @@ void SetWindowZoom(int Zoom)
     else
         Font.setPixelSize(Designed.pixelSize() * Zoom);
     QApplication::setFont(Font);
+}
+
+int FittingZoom(QSize Client, int Now, QSize Frame, QSize Room, int Wanted)
+{
+    Now = std::max(Now, MinZoom);
+    for (int Zoom = std::clamp(Wanted, MinZoom, MaxZoom); Zoom > MinZoom; --Zoom) {
+        // Rounded up: the menu bar's text does not grow exactly in step, and a window a pixel
+        // too large for its screen is as wrong as one a whole step too large.
+        const QSize Outer((Client.width() * Zoom + Now - 1) / Now + Frame.width(),
+                          (Client.height() * Zoom + Now - 1) / Now + Frame.height());
+        if (Outer.width() <= Room.width() && Outer.height() <= Room.height())
+            return Zoom;
+    }
+    return MinZoom;
+}
+
+int ZoomThatFits(const QWidget& Window, int Wanted)
+{
+    const QScreen* Screen = Window.screen();
+    if (!Screen)
+        return std::clamp(Wanted, MinZoom, MaxZoom);
+    const QSize Frame = Window.isVisible() ? Window.frameGeometry().size() - Window.size() : UsualFrame;
+    return FittingZoom(Window.size(), Current, Frame, Screen->availableGeometry().size(), Wanted);
 }
 
 std::optional<int> StoredZoom()
