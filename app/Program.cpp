@@ -111,7 +111,9 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
     // Lets the desktop match the window to the game's menu entry and icon.
     QGuiApplication::setDesktopFileName(ToQString(GameAppId));
     InstallTranslations(App, ToQString(InstalledFolders().Program));
-    SetWindowZoom(AskedZoom.value_or(StoredZoom().value_or(MinZoom)));
+    // The zoom asked for is honoured as given; the one kept from the keys as far as the screen allows.
+    const std::optional<int> KeptZoom = AskedZoom ? std::nullopt : StoredZoom();
+    SetWindowZoom(AskedZoom.value_or(KeptZoom.value_or(MinZoom)));
 
     // Without its own folder the game would look for its files, and keep its scores, in
     // whatever folder it was started from: it says so once and stops instead.
@@ -123,6 +125,9 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
     }
 
     frmMain Window;
+    // A zoom kept from a larger screen opens as large as this one holds, and stays kept for that one.
+    if (KeptZoom.value_or(MinZoom) > MinZoom)
+        Window.ZoomTo(ZoomThatFits(Window, *KeptZoom));
     QApplication::setWindowIcon(Window.windowIcon());
     if (Started)
         Started();
