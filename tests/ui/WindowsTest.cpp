@@ -313,6 +313,29 @@ private slots:
         QVERIFY(Window->isVisible() && Group >= 2 && FramesShown(*Window) == Group);
     }
 
+    // The exit question at twice the designed size grows whole: its icon drawn twice as large, its
+    // line of text still one line; back at the designed size, it is the box it was to the pixel.
+    void TheExitQuestionGrowsWhole()
+    {
+        Start(true).FileMenuItem[1]->trigger();
+        QList<bool> OneLine;
+        QList<QSize> Icons;
+        QList<QImage> Boxes;
+        for (const int Zoom : {1, 2, 1}) {
+            Window->ZoomTo(Zoom);
+            WhenModal([&](QWidget* Shown) {
+                const auto* Text = Shown->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                OneLine << (Text && Text->height() < 2 * Text->fontMetrics().lineSpacing());
+                Icons << static_cast<QMessageBox*>(Shown)->iconPixmap().size();
+                Boxes << Shown->grab().toImage();
+                QTest::keyClick(Shown, Qt::Key_Escape);
+            });
+            Window->FileMenuItem[3]->trigger();
+        }
+        QVERIFY(!OneLine.contains(false) && Icons == QList<QSize>({Icons[0], Icons[0] * 2, Icons[0]}));
+        QVERIFY(Boxes[2] == Boxes[0]);
+    }
+
     // The marquee scrolls on the window's own timer until the first New; a click meanwhile changes nothing.
     void BeforeTheFirstGameOnlyTheMarqueeMoves()
     {

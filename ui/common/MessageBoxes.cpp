@@ -10,13 +10,15 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStyle>
+#include <QSpacerItem>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace orbulon {
@@ -77,11 +79,6 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
     Box.setTextFormat(Qt::PlainText);  // a player's name or a census is never markup
     Box.setText(ShowLineBreaks(PlayerText(Text)));
     Box.setIcon(Icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
-    // The texts grow with the zoom through the application's font; the icon is grown with them.
-    if (const int Zoom = WindowZoom(); Icon == MsgIcon::Question && Zoom > 1) {
-        const int Side = Box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &Box) * Zoom;
-        Box.setIconPixmap(Box.style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &Box).pixmap(Side));
-    }
     if (Owner)
         Box.setWindowIcon(Owner->windowIcon());
 
@@ -94,6 +91,15 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
         Box.setEscapeButton(OK);
     }
     Box.setDefaultButton(DefaultButton == ButtonCancel && Cancel ? Cancel : OK);
+    // Qt breaks a box's text into lines once the box would grow wider than 500 pixels, at any
+    // zoom: a zoomed box is given that width zoomed, so that its text breaks where it does at
+    // the designed size.
+    if (auto* Grid = qobject_cast<QGridLayout*>(Box.layout()); Grid && WindowZoom() > 1) {
+        const QMargins Margins = Grid->contentsMargins();
+        const int Wide = std::min(Grid->totalMinimumSize().width(), 500 * WindowZoom());
+        Grid->addItem(new QSpacerItem(Wide - Margins.left() - Margins.right(), 0), Grid->rowCount(), 0, 1,
+                      Grid->columnCount());
+    }
 
     const ClickGuard Guard(&Box);
     Box.exec();

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
@@ -21,6 +24,38 @@ QSettings PlayersSettings() { return QSettings(QStringLiteral("orbulon"), QStrin
 
 const QString ZoomKey = QStringLiteral("zoom");
 
+// The desktop's own style with every length it gives taken at the zoom, as the windows' own
+// are: the frames, margins, scroll bars, check marks and the boxes' icons grow with the texts.
+// Its pictures grow with them where it has none that large, rather than stay small in the middle
+// of their grown room.
+class ZoomedStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const override
+    {
+        const int Designed = QProxyStyle::pixelMetric(Metric, Option, Widget);
+        return Designed > 0 ? Designed * Current : Designed;  // none, or no limit, stays so
+    }
+
+    QIcon standardIcon(StandardPixmap Which, const QStyleOption* Option, const QWidget* Widget) const override
+    {
+        const QIcon Designed = QProxyStyle::standardIcon(Which, Option, Widget);
+        if (Current == 1)
+            return Designed;
+        // Drawn for the densest screen, whose pixels the icon is asked for there.
+        const qreal Ratio = qApp->devicePixelRatio();
+        QIcon Grown;
+        for (const QSize& Size : Designed.availableSizes()) {
+            const QSize Wanted = (QSizeF(Size * Current) * Ratio).toSize();
+            const QPixmap Drawn = Designed.pixmap(Size * Current, Ratio);
+            Grown.addPixmap(
+                Drawn.size() == Wanted ? Drawn : Drawn.scaled(Wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        }
+        return Grown.isNull() ? Designed : Grown;
+    }
+};
+
 // What a desktop's frame usually adds to a window, a title bar and thin borders, for as long as
 // the desktop has not said what its own adds.
 constexpr QSize UsualFrame(8, 40);
@@ -37,6 +72,11 @@ void SetWindowZoom(int Zoom)
     if (Current == 1)
         Designed = QApplication::font();
     Current = Zoom;
+    // Only a zoom above the designed size brings in the zoomed style, so that a game at its
+    // designed size starts as it always has; once in, the style stays, giving the desktop's own
+    // lengths at zoom 1. It comes before the font: the windows are then laid out once, with both.
+    if (!dynamic_cast<ZoomedStyle*>(QApplication::style()))
+        QApplication::setStyle(new ZoomedStyle(QApplication::style()));
     QFont Font = Designed;
     if (Designed.pointSizeF() > 0)
         Font.setPointSizeF(Designed.pointSizeF() * Zoom);
