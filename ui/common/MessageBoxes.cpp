@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QTimer>
 
@@ -93,12 +94,15 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
     Box.setDefaultButton(DefaultButton == ButtonCancel && Cancel ? Cancel : OK);
     // Qt breaks a box's text into lines once the box would grow wider than 500 pixels, at any
     // zoom: a zoomed box is given that width zoomed, so that its text breaks where it does at
-    // the designed size.
+    // the designed size. Beyond 1000 pixels, or closer than 480 to the screen's width, Qt would
+    // cut the text anywhere to fit, so the box never asks for that much.
     if (auto* Grid = qobject_cast<QGridLayout*>(Box.layout()); Grid && WindowZoom() > 1) {
+        const int Screen = Box.screen() ? Box.screen()->availableGeometry().width() : 0;
+        const int Wide = std::min({Grid->totalMinimumSize().width(), 500 * WindowZoom(), 1000, Screen - 480});
         const QMargins Margins = Grid->contentsMargins();
-        const int Wide = std::min(Grid->totalMinimumSize().width(), 500 * WindowZoom());
-        Grid->addItem(new QSpacerItem(Wide - Margins.left() - Margins.right(), 0), Grid->rowCount(), 0, 1,
-                      Grid->columnCount());
+        if (Wide > 500)
+            Grid->addItem(new QSpacerItem(Wide - Margins.left() - Margins.right(), 0), Grid->rowCount(), 0, 1,
+                          Grid->columnCount());
     }
 
     const ClickGuard Guard(&Box);
