@@ -89,8 +89,8 @@ int FittingZoom(QSize Client, int Now, QSize Frame, QSize Room, int Wanted)
 {
     Now = std::max(Now, MinZoom);
     for (int Zoom = std::clamp(Wanted, MinZoom, MaxZoom); Zoom > MinZoom; --Zoom) {
-        // Rounded up: the menu bar's text does not grow exactly in step, and a window a pixel
-        // too large for its screen is as wrong as one a whole step too large.
+        // Taken to grow in step with the zoom, rounded up: its menu bar grows a little less, so
+        // the guess errs on the screen's side, where a pixel too many is as wrong as a step.
         const QSize Outer((Client.width() * Zoom + Now - 1) / Now + Frame.width(),
                           (Client.height() * Zoom + Now - 1) / Now + Frame.height());
         if (Outer.width() <= Room.width() && Outer.height() <= Room.height())
