@@ -14,18 +14,25 @@
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstring>
+#include <initializer_list>
 
 namespace orbulon {
 
 namespace {
 
-// The zoom the window opens at: the option's, else the one the player last chose with the
-// keys, else the designed size. None when the command line is wrong, which is then told on
-// standard error; --help and --version answer and end the program here.
-std::optional<int> ChosenZoom(const QCoreApplication& App)
+// What the command line asks for: the zoom it gives, if it gives one. Understood is false when
+// the command line is wrong, which is then told on standard error; --help and --version answer
+// and end the program here.
+struct CommandLine {
+    bool Understood = true;
+    std::optional<int> Zoom;
+};
+
+CommandLine ReadCommandLine(const QCoreApplication& App)
 {
     QCommandLineParser Parser;
+    // A word after a single dash is one option, as Qt's own are ("-style fusion").
+    Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     Parser.setApplicationDescription(
         QCoreApplication::translate("orbulon::Program",
                                     "A puzzle of coloured balls in one window.\n\n"
@@ -39,24 +46,37 @@ std::optional<int> ChosenZoom(const QCoreApplication& App)
                                     "Opens the window <N> times its designed size, N from 1 to 4, for this game only."),
         QStringLiteral("N"));
     Parser.addOption(ZoomOption);
+    // Qt's own options, which it takes off the command line itself once the display is open; they
+    // are known here, and left out of --help, so that ours are checked without a display.
+    const auto QtsOwn = [&Parser](std::initializer_list<const char*> Names, const QString& Value) {
+        for (const char* Name : Names) {
+            QCommandLineOption Option(QString::fromLatin1(Name), QString(), Value);
+            Option.setFlags(QCommandLineOption::HiddenFromHelp);
+            Parser.addOption(Option);
+        }
+    };
+    QtsOwn({"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+            "qwindowtitle", "session", "style", "stylesheet", "display", "geometry", "title", "icon", "name", "visual"},
+           QStringLiteral("value"));
+    QtsOwn({"reverse", "widgetcount", "testability", "sync", "nograb", "dograb"}, QString());
 
     const auto Wrong = [](const QString& Why) {
         std::fprintf(stderr, "orbulon: %s\n", qPrintable(Why));
-        return std::nullopt;
+        return CommandLine{false, std::nullopt};
     };
     if (!Parser.parse(App.arguments()))
         return Wrong(Parser.errorText() + QStringLiteral(" (try --help)"));
-    if (Parser.isSet(QStringLiteral("help")))
+    if (Parser.isSet(QStringLiteral("help")) || Parser.isSet(QStringLiteral("help-all")))
         Parser.showHelp();
     if (Parser.isSet(QStringLiteral("version")))
         Parser.showVersion();
     if (!Parser.positionalArguments().isEmpty())
         return Wrong(QStringLiteral("unexpected argument '%1' (try --help)").arg(Parser.positionalArguments().front()));
     if (!Parser.isSet(ZoomOption))
-        return StoredZoom().value_or(MinZoom);
+        return {};
     const QString Given = Parser.value(ZoomOption);
     if (const auto Zoom = ParseZoom(Given))
-        return Zoom;
+        return {true, Zoom};
     return Wrong(QStringLiteral("--zoom takes a whole number from 1 to 4, not '%1'").arg(Given));
 }
 
@@ -66,40 +86,34 @@ void Identify()
     QCoreApplication::setApplicationVersion(ToQString(GameVersion));
 }
 
-// Whether the command line asks only to be told the options or the version.
-bool OnlyAsks(int argc, char* argv[])
-{
-    for (int Index = 1; Index < argc; ++Index)
-        for (const char* Question : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[Index], Question) == 0)
-                return true;
-    return false;
-}
-
 }  // namespace
 
 int RunGame(int argc, char* argv[], const std::function<void()>& Started)
 {
-    // Answered on the terminal without a window, so no display is needed for them.
-    if (OnlyAsks(argc, argv)) {
-        QCoreApplication App(argc, argv);
+    IgnoreRelativeXdgFolders();
+    // A command line is checked, and --help and --version answered, before a display is opened:
+    // a wrong one is told on the terminal whether there is a display or not. With nothing to
+    // check the game goes straight to its window.
+    std::optional<int> AskedZoom;
+    if (argc > 1) {
+        QCoreApplication Checker(argc, argv);
         Identify();
-        InstallTranslations(App, ToQString(InstalledFolders().Program));
-        return ChosenZoom(App) ? 0 : 2;
+        InstallTranslations(Checker, ToQString(InstalledFolders().Program));
+        const CommandLine Asked = ReadCommandLine(Checker);
+        if (!Asked.Understood)
+            return 2;
+        AskedZoom = Asked.Zoom;
     }
 
-    IgnoreRelativeXdgFolders();
     SetAsideAMuteSessionBus();
     QApplication App(argc, argv);
     Identify();
     // Lets the desktop match the window to the game's menu entry and icon.
     QGuiApplication::setDesktopFileName(ToQString(GameAppId));
     InstallTranslations(App, ToQString(InstalledFolders().Program));
-
-    const auto Zoom = ChosenZoom(App);
-    if (!Zoom)
-        return 2;
-    SetWindowZoom(*Zoom);
+    // The zoom asked for is honoured as given; the one kept from the keys as far as the screen allows.
+    const std::optional<int> KeptZoom = AskedZoom ? std::nullopt : StoredZoom();
+    SetWindowZoom(AskedZoom.value_or(KeptZoom.value_or(MinZoom)));
 
     // Without its own folder the game would look for its files, and keep its scores, in
     // whatever folder it was started from: it says so once and stops instead.
@@ -111,6 +125,9 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
     }
 
     frmMain Window;
+    // A zoom kept from a larger screen opens as large as this one holds, and stays kept for that one.
+    if (KeptZoom.value_or(MinZoom) > MinZoom)
+        Window.ZoomTo(ZoomThatFits(Window, *KeptZoom));
     QApplication::setWindowIcon(Window.windowIcon());
     if (Started)
         Started();

@@ -236,10 +236,11 @@ private slots:
                  std::vector<std::string>{"MsgBox [Orbulon!] System Information is unavailable at this time.     "});
     }
 
-    // Ctrl+= and Ctrl++ zoom in a step, up to four times the designed size, Ctrl+- out and Ctrl+0
-    // back, each choice kept for the next game. At every zoom the cells show the densest rendering
-    // there is, a group's frames fill exactly the gaps, a click at a cell's zoomed place on the
-    // window reaches it and a screen reader finds the cell where it is drawn.
+    // Ctrl+= and Ctrl++ zoom in a step while the window still fits its screen (1600 x 1200 here:
+    // three times the designed size, not four), Ctrl+- out and Ctrl+0 back, each choice kept for the
+    // next game. At every zoom the cells show the densest rendering there is, a group's frames fill
+    // exactly the gaps, a click at a cell's zoomed place on the window reaches it and a screen reader
+    // finds the cell where it is drawn.
     void TheZoomKeysGrowTheGameAndAreKept()
     {
         for (int Colour = 0; Colour <= 5; ++Colour)
@@ -249,8 +250,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Window.get()));
         const int Cell = CellWithPartner(Window->Game().BallColour);
         const std::vector<std::pair<QKeyCombination, int>> Keys{
-            {Qt::CTRL | Qt::Key_Equal, 2}, {Qt::CTRL | Qt::Key_Plus, 3},  {Qt::CTRL | Qt::Key_Plus, 4},
-            {Qt::CTRL | Qt::Key_Plus, 4},  {Qt::CTRL | Qt::Key_Minus, 3}, {Qt::CTRL | Qt::Key_0, 1}};
+            {Qt::CTRL | Qt::Key_Equal, 2}, {Qt::CTRL | Qt::Key_Plus, 3},  {Qt::CTRL | Qt::Key_Plus, 3},
+            {Qt::CTRL | Qt::Key_Equal, 3}, {Qt::CTRL | Qt::Key_Minus, 2}, {Qt::CTRL | Qt::Key_0, 1}};
         for (const auto& [Key, Zoom] : Keys) {
             QTest::keyClick(Window.get(), Key.key(), Key.keyboardModifiers());
             QCOMPARE(StoredZoom(), Zoom);
@@ -266,6 +267,22 @@ private slots:
                      QRect(Window->Board->mapToGlobal(Designed.topLeft() * Zoom), Designed.size() * Zoom));
             Window->Game().ResetHighlight();
         }
+        Window->ZoomTo(4);  // as --zoom 4 asks: the player's word goes past the screen
+        QCOMPARE(Window->Board->size(), QSize(257, 348) * 4);
+    }
+
+    // A zoom fits when the window's inside, measured at any zoom and taken to that one, fits with
+    // its frame in the room the screen leaves, to the pixel; else the largest zoom that does, but
+    // never less than 1 nor more than asked for.
+    void AZoomFitsWhenTheFramedWindowFitsTheScreen()
+    {
+        const QSize AtOne(257, 367), Frame(2, 30), Three = AtOne * 3 + Frame;
+        QCOMPARE(FittingZoom(AtOne, 1, Frame, QSize(1920, 1040), 4), 2);
+        QCOMPARE(FittingZoom(AtOne * 2, 2, Frame, Three, 4), 3);
+        QCOMPARE(FittingZoom(AtOne, 1, Frame, Three - QSize(0, 1), 4), 2);
+        QCOMPARE(FittingZoom(AtOne, 1, Frame, Three - QSize(1, 0), 4), 2);
+        QCOMPARE(FittingZoom(AtOne, 1, Frame, QSize(640, 480), 4), 1);
+        QCOMPARE(FittingZoom(AtOne, 1, Frame, QSize(9999, 9999), 3), 3);
     }
 
     // New hands the board the focus, in the middle, without a mark; the arrow keys bring the mark
@@ -302,6 +319,29 @@ private slots:
         WhenModal([](QWidget* Shown) { QTest::keyClick(Shown, Qt::Key_Return); });
         Window->FileMenuItem[3]->trigger();
         QVERIFY(Window->isVisible() && Group >= 2 && FramesShown(*Window) == Group);
+    }
+
+    // The exit question at twice the designed size grows whole: its icon drawn twice as large, its
+    // line of text still one line; back at the designed size, it is the box it was to the pixel.
+    void TheExitQuestionGrowsWhole()
+    {
+        Start(true).FileMenuItem[1]->trigger();
+        QList<bool> OneLine;
+        QList<QSize> Icons;
+        QList<QImage> Boxes;
+        for (const int Zoom : {1, 2, 1}) {
+            Window->ZoomTo(Zoom);
+            WhenModal([&](QWidget* Shown) {
+                const auto* Text = Shown->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                OneLine << (Text && Text->height() < 2 * Text->fontMetrics().lineSpacing());
+                Icons << static_cast<QMessageBox*>(Shown)->iconPixmap().size();
+                Boxes << Shown->grab().toImage();
+                QTest::keyClick(Shown, Qt::Key_Escape);
+            });
+            Window->FileMenuItem[3]->trigger();
+        }
+        QVERIFY(!OneLine.contains(false) && Icons == QList<QSize>({Icons[0], Icons[0] * 2, Icons[0]}));
+        QVERIFY(Boxes[2] == Boxes[0]);
     }
 
     // The marquee scrolls on the window's own timer until the first New; a click meanwhile changes nothing.

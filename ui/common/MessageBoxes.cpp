@@ -10,13 +10,16 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStyle>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace orbulon {
@@ -77,11 +80,6 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
     Box.setTextFormat(Qt::PlainText);  // a player's name or a census is never markup
     Box.setText(ShowLineBreaks(PlayerText(Text)));
     Box.setIcon(Icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
-    // The texts grow with the zoom through the application's font; the icon is grown with them.
-    if (const int Zoom = WindowZoom(); Icon == MsgIcon::Question && Zoom > 1) {
-        const int Side = Box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &Box) * Zoom;
-        Box.setIconPixmap(Box.style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, &Box).pixmap(Side));
-    }
     if (Owner)
         Box.setWindowIcon(Owner->windowIcon());
 
@@ -94,6 +92,18 @@ int MessageBoxes::MsgBox(const std::string& Text, const std::string& Title, MsgB
         Box.setEscapeButton(OK);
     }
     Box.setDefaultButton(DefaultButton == ButtonCancel && Cancel ? Cancel : OK);
+    // Qt breaks a box's text into lines once the box would grow wider than 500 pixels, at any
+    // zoom: a zoomed box is given that width zoomed, so that its text breaks where it does at
+    // the designed size. Beyond 1000 pixels, or closer than 480 to the screen's width, Qt would
+    // cut the text anywhere to fit, so the box never asks for that much.
+    if (auto* Grid = qobject_cast<QGridLayout*>(Box.layout()); Grid && WindowZoom() > 1) {
+        const int Screen = Box.screen() ? Box.screen()->availableGeometry().width() : 0;
+        const int Wide = std::min({Grid->totalMinimumSize().width(), 500 * WindowZoom(), 1000, Screen - 480});
+        const QMargins Margins = Grid->contentsMargins();
+        if (Wide > 500)
+            Grid->addItem(new QSpacerItem(Wide - Margins.left() - Margins.right(), 0), Grid->rowCount(), 0, 1,
+                          Grid->columnCount());
+    }
 
     const ClickGuard Guard(&Box);
     Box.exec();

@@ -5,9 +5,12 @@
 #include "BoardLayout.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <optional>
+
+class QWidget;
 
 namespace orbulon {
 
@@ -26,6 +29,16 @@ constexpr QRect Zoomed(PixelRect Rect, int Zoom)
 {
     return QRect(Rect.Left * Zoom, Rect.Top * Zoom, Rect.Width * Zoom, Rect.Height * Zoom);
 }
+
+// The largest zoom from 1 up to Wanted at which the window fits the Room its screen leaves it:
+// Client is the window's inside at zoom Now, which grows in step with the zoom, and Frame what
+// the desktop's frame adds around it. 1 when none fits, for the game is never drawn smaller
+// than designed.
+int FittingZoom(QSize Client, int Now, QSize Frame, QSize Room, int Wanted);
+
+// The same for Window, laid out at the program's zoom, on the screen it is on; before the
+// desktop has framed it a title bar's room is kept for the frame.
+int ZoomThatFits(const QWidget& Window, int Wanted);
 
 // The zoom the player last chose, kept in the user's configuration folder; none when none was
 // kept or the kept one is not a zoom the game knows.

@@ -147,7 +147,9 @@ void frmMain::LayOut()
                 StoreZoom(Board->Zoom());
             });
     };
-    ZoomKeys({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [](int Zoom) { return Zoom + 1; });
+    // A step in that would take the window past its screen is refused; only --zoom goes beyond.
+    ZoomKeys({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
+             [this](int Zoom) { return std::max(Zoom, ZoomThatFits(*this, Zoom + 1)); });
     ZoomKeys({Qt::CTRL | Qt::Key_Minus}, [](int Zoom) { return Zoom - 1; });
     ZoomKeys({Qt::CTRL | Qt::Key_0}, [](int) { return MinZoom; });
 }
