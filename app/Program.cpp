@@ -112,8 +112,8 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
     QGuiApplication::setDesktopFileName(ToQString(GameAppId));
     InstallTranslations(App, ToQString(InstalledFolders().Program));
     // The zoom asked for is honoured as given; the one kept from the keys as far as the screen allows.
-    const std::optional<int> KeptZoom = AskedZoom ? std::nullopt : StoredZoom();
-    SetWindowZoom(AskedZoom.value_or(KeptZoom.value_or(MinZoom)));
+    const int KeptZoom = AskedZoom ? MinZoom : StoredZoom().value_or(MinZoom);
+    SetWindowZoom(AskedZoom.value_or(KeptZoom));
 
     // Without its own folder the game would look for its files, and keep its scores, in
     // whatever folder it was started from: it says so once and stops instead.
@@ -126,8 +126,8 @@ int RunGame(int argc, char* argv[], const std::function<void()>& Started)
 
     frmMain Window;
     // A zoom kept from a larger screen opens as large as this one holds, and stays kept for that one.
-    if (KeptZoom.value_or(MinZoom) > MinZoom)
-        Window.ZoomTo(ZoomThatFits(Window, *KeptZoom));
+    if (KeptZoom > MinZoom)
+        Window.ZoomTo(ZoomThatFits(Window, KeptZoom));
     QApplication::setWindowIcon(Window.windowIcon());
     if (Started)
         Started();
