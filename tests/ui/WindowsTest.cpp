@@ -239,8 +239,8 @@ private slots:
     // Ctrl+= and Ctrl++ zoom in a step while the window still fits its screen (1600 x 1200 here:
     // three times the designed size, not four), Ctrl+- out and Ctrl+0 back, each choice kept for the
     // next game. At every zoom the cells show the densest rendering there is, a group's frames fill
-    // exactly the gaps, a click at a cell's zoomed place on the window reaches it and a screen reader
-    // finds the cell where it is drawn.
+    // exactly the gaps, a click at a cell's zoomed place on the window reaches it, the pointer resting
+    // there shows the group's points, and a screen reader finds the cell where it is drawn.
     void TheZoomKeysGrowTheGameAndAreKept()
     {
         for (int Colour = 0; Colour <= 5; ++Colour)
@@ -262,6 +262,9 @@ private slots:
             QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {},
                               Window->Board->mapTo(Window.get(), Designed.center() * Zoom));
             QVERIFY(Window->HighlightShown(Cell) && FramesShown(*Window) >= 2);
+            QHelpEvent Resting(QEvent::ToolTip, Designed.center() * Zoom, QCursor::pos());
+            QApplication::sendEvent(Window->Board, &Resting);
+            QCOMPARE(QToolTip::text().trimmed(), QString::number(FramesShown(*Window) * (FramesShown(*Window) - 1)));
             QCOMPARE(MisplacedRed(*Window), 0);
             QCOMPARE(CellAccessible(*Window->Board, Cell)->rect(),
                      QRect(Window->Board->mapToGlobal(Designed.topLeft() * Zoom), Designed.size() * Zoom));
