@@ -49,8 +49,13 @@ public:
         for (const QSize& Size : Designed.availableSizes()) {
             const QSize Wanted = (QSizeF(Size * Current) * Ratio).toSize();
             const QPixmap Drawn = Designed.pixmap(Size * Current, Ratio);
-            Grown.addPixmap(
-                Drawn.size() == Wanted ? Drawn : Drawn.scaled(Wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            // A whole number of times its size, each of its pixels becomes a square of them, as
+            // the game's own pixels do, and stays as sharp; other sizes are smoothed.
+            const bool Whole = Wanted.width() % Drawn.width() == 0 && Wanted.height() % Drawn.height() == 0;
+            Grown.addPixmap(Drawn.size() == Wanted
+                                ? Drawn
+                                : Drawn.scaled(Wanted, Qt::KeepAspectRatio,
+                                               Whole ? Qt::FastTransformation : Qt::SmoothTransformation));
         }
         return Grown.isNull() ? Designed : Grown;
     }
