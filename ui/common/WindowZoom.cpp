@@ -88,6 +88,9 @@ void SetWindowZoom(int Zoom)
     else
         Font.setPixelSize(Designed.pixelSize() * Zoom);
     QApplication::setFont(Font);
+    // Before the game's event loop runs, Qt only posts the news of the font to the windows; they
+    // take it now, so that a window zoomed before it is shown is sized for its new menu bar.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
 }
 
 int FittingZoom(QSize Client, int Now, QSize Frame, QSize Room, int Wanted)

@@ -162,8 +162,9 @@ void frmMain::ZoomTo(int Zoom)
     SetWindowZoom(Zoom);
     Board->SetZoom(Zoom);
     txtScore->setGeometry(Zoomed(ScoreRect, Zoom));
-    txtScore->setFont(ScoreFont(txtScore->font(), *txtScore));
-    ScoreFaceFitted = true;
+    // A face already fitted is fitted afresh; one not chosen yet is left to the box's first text.
+    if (ScoreFaceFitted)
+        txtScore->setFont(ScoreFont(txtScore->font(), *txtScore));
     // Each cell again from its file, in the rendering the new size wants.
     for (int Index = 1; Index <= Cells; ++Index)
         DrawCell(Index, picBall[Index]->ColourCodeShown());
