@@ -8,7 +8,6 @@
 #include "WindowZoom.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,8 +74,6 @@ void BallPicture::SetPicture(const QPixmap& Picture)
     Shown = Picture;
     Surface.update(Geometry());
 }
-
-bool BallPicture::Framed() const { return Surface.FrameShown(Index); }
 
 QRect BallPicture::Geometry() const { return Zoomed(CellRect(Index), Surface.Zoom()); }
 

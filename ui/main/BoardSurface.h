@@ -34,7 +34,6 @@ public:
     void SetColourCode(int Code) { ColourCode = Code; }
     int ColourCodeShown() const { return ColourCode; }
     int CellIndex() const { return Index; }
-    bool Framed() const;
 
     void SetToolTip(const QString& Text) { Tip = Text; }
     const QString& ToolTip() const { return Tip; }
